@@ -1,0 +1,60 @@
+// Text rendering for the software canvas, without SDL: glyph coverage masks
+// in a given point size and style, and text measurement.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tsu {
+
+// Font request as the game states it: point size at 96 DPI (pixel height =
+// size * 96 / 72), bold and italic.
+struct FontSpec {
+    int size = 9;
+    bool bold = false;
+    bool italic = false;
+    bool operator==(const FontSpec&) const = default;
+};
+
+// A rendered line of text: a 1-bit coverage mask (0 or 1 per pixel), no
+// antialiasing, so text is crisp and comparisons are exact.
+struct TextMask {
+    int width = 0;  // advance width of the whole text, pixels
+    int height = 0; // line height (ascent + descent), pixels
+    std::vector<std::uint8_t> bits; // width * height, row-major
+    bool at(int x, int y) const { return bits[std::size_t(y) * std::size_t(width) + std::size_t(x)] != 0; }
+};
+
+class TextEngine {
+  public:
+    virtual ~TextEngine() = default;
+    // Renders UTF-8 text into a mask whose top-left is the text's top-left
+    // corner as drawn by text_out (top of the line, including leading).
+    virtual TextMask render(std::string_view utf8, const FontSpec& font) const = 0;
+    virtual int text_width(std::string_view utf8, const FontSpec& font) const = 0;
+    virtual int text_height(std::string_view utf8, const FontSpec& font) const = 0;
+};
+
+// The process-wide text engine the canvases use (like the system's font
+// service). Null until start-up installs one; canvases then draw no text and
+// measure every text as 0 x 0.
+const TextEngine* default_text_engine();
+void set_default_text_engine(std::shared_ptr<const TextEngine> engine);
+
+} // namespace tsu
+
+namespace tsu {
+
+// Finds the game's Japanese font through fontconfig (IPAGothic, lang=ja) and
+// checks that it covers kana and the kanji the game shows. Returns the font
+// file's path, or an empty string with the reason in `error`.
+std::string find_japanese_font(std::string* error = nullptr);
+
+// A FreeType engine over one font file (monochrome glyphs, synthetic bold and
+// italic). Returns null with the reason in `error` when the file cannot be used.
+std::shared_ptr<const TextEngine> make_freetype_text_engine(const std::string& font_path,
+                                                            std::string* error = nullptr);
+
+} // namespace tsu

@@ -105,7 +105,8 @@ struct Game {
     std::string last_se;
     int32_t last_se_timer = 0;
     Panels panels;
-    std::string music_title;
+    std::string music_title;   // title of the track last started
+    std::string music_file;    // path of the track the music player holds
     int32_t client_width = kViewWidth, client_height = kViewHeight;
 
     // ---- helpers -----------------------------------------------------------

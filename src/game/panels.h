@@ -10,6 +10,14 @@ struct Panels {
     bool ex_box = false;      // extra-stage panel
     bool ir_rank_box = false; // ranking panel
 
+    // The option panel's latching switch pairs: true when the first button
+    // (ON / NOMAL) of the pair is down, false when the second (OFF / EASY) is.
+    bool option_b1 = true; // music ON
+    bool se_b1 = true;     // sound effects ON
+    bool nomal_b1 = true;  // NOMAL
+    bool ef_b1 = true;     // text effects ON
+    bool easy_l = false;   // the EASY hint beside the difficulty switch
+
     // "No panel open": option, extra-stage and ranking panels all hidden.
     bool none_open() const { return !option_box && !ex_box && !ir_rank_box; }
 };

@@ -28,6 +28,7 @@ TickSteps make_game_steps() {
     s.clear_screen_step = not_built;
     s.run_result_step = not_built;
     s.editor_info = not_built;
+    s.s_technique = not_built;
     return s;
 }
 

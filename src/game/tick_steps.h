@@ -26,6 +26,7 @@ struct TickSteps {
     Step clear_screen_step = nullptr;  // stage-clear screen (mode 3)
     Step run_result_step = nullptr;    // after-run screen (mode 2)
     Step editor_info = nullptr;        // the editor's info text
+    Step s_technique = nullptr;        // comment barrage, run by the S key itself
 };
 
 // The game's real steps.

@@ -1,0 +1,50 @@
+#include "app/headless_platform.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+
+namespace tsu {
+
+void HeadlessPlatform::play_sound(const std::string& name, const std::string&) {
+    sounds.push_back({tick, name});
+}
+
+void HeadlessPlatform::music_play(const std::string& path) {
+    music.push_back({tick, std::filesystem::path(path).filename().string()});
+}
+
+void HeadlessPlatform::music_stop() { music.push_back({tick, "<stop>"}); }
+
+void HeadlessPlatform::message_box(const std::string& text) {
+    messages.push_back({tick, text});
+    if (echo_messages) std::cerr << "[message] " << text << "\n";
+}
+
+bool HeadlessPlatform::ask_yes_no(const std::string& text) {
+    messages.push_back({tick, "? " + text});
+    if (answers.empty()) return true;
+    const bool a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+void HeadlessPlatform::set_client_size(int, int) {}
+
+HttpResponse HeadlessPlatform::http_post(const std::string&, const std::string&, const std::string&,
+                                         int) {
+    return HttpResponse{0, "", "no network in a headless run"};
+}
+
+std::vector<std::string> HeadlessPlatform::list_folder(const std::string& path) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(path, ec)) {
+        if (entry.is_directory(ec)) continue;
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace tsu

@@ -1,0 +1,18 @@
+// The screen modes' transitions: starting a run, the next stage, back to
+// the editor, back to the title, opening the editor and the developer start.
+#pragma once
+
+namespace tsu {
+
+struct Game;
+
+void start_run(Game& g);
+void next_stage(Game& g);
+void back_to_editor(Game& g);
+void return_to_title(Game& g);
+void open_editor(Game& g);
+void developer_start(Game& g);
+// Shows the title picture of the current heroine.
+void show_title_picture(Game& g);
+
+} // namespace tsu

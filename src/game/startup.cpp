@@ -1,0 +1,52 @@
+// Window creation and close: the save file, the enemy types, the font, the
+// pictures and the first title picture.
+#include "data/save_file.h"
+#include "data/teki_table.h"
+#include "game/assets.h"
+#include "game/events.h"
+#include "game/game.h"
+#include "game/modes.h"
+#include "render/text_engine.h"
+
+namespace tsu {
+
+namespace {
+
+// The Japanese font is the one thing the game cannot draw without; it is
+// looked up once per process.
+bool install_font(Game& g) {
+    if (default_text_engine() != nullptr) return true;
+    std::string error;
+    const std::string path = find_japanese_font(&error);
+    std::shared_ptr<const TextEngine> engine;
+    if (!path.empty()) engine = make_freetype_text_engine(path, &error);
+    if (!engine) {
+        g.platform->message_box(
+            "日本語フォントが見つかりません (IPAGothic, fonts-ipafont-gothic)。\n" + error);
+        return false;
+    }
+    set_default_text_engine(std::move(engine));
+    return true;
+}
+
+} // namespace
+
+bool FormCreate(Game& g) {
+    // A missing or unreadable save file has been reported; the game goes on
+    // from the reset values and writes the file at the next save.
+    load_save_at_start(g);
+    fill_teki_type(g);
+    if (!install_font(g)) return false;
+    g.cg.resize(kViewWidth, kViewHeight, kBlack);
+    g.cg.text_engine = nullptr;
+    show_picture(g, g.rnd(2) == 0 ? "0.jpg" : "1.jpg");
+    g.mode = 0;
+    if (!load_pictures(g)) return false;
+    g.client_width = kViewWidth;
+    g.client_height = kViewHeight;
+    return true;
+}
+
+void FormClose(Game& g) { write_save(g); }
+
+} // namespace tsu

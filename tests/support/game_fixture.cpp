@@ -1,0 +1,45 @@
+#include "support/game_fixture.h"
+
+#include <atomic>
+#include <random>
+#include <unistd.h>
+
+namespace tsu::testing {
+
+TempDir::TempDir() {
+    static std::atomic<int> counter{0};
+    const auto base = std::filesystem::temp_directory_path();
+    for (;;) {
+        path_ = base / ("tsumikiya-test-" + std::to_string(::getpid()) + "-" +
+                        std::to_string(counter++));
+        if (std::filesystem::create_directory(path_)) break;
+    }
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+void copy_built_root(const std::filesystem::path& to) {
+    const std::filesystem::path from = TSUMIKIYA_GAME_DIR;
+    for (const char* folder : {"cg", "dat", "mp3"}) {
+        std::filesystem::create_directories(to / folder);
+        if (!std::filesystem::exists(from / folder)) continue;
+        std::filesystem::copy(from / folder, to / folder,
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
+    }
+    // A test starts from no save file unless it writes one.
+    std::error_code ec;
+    std::filesystem::remove(to / "dat" / "my.dat", ec);
+}
+
+GameFixture::GameFixture() : game(std::make_unique<Game>()) {
+    game->platform = &platform;
+    game->root = root.str();
+    game->cg.resize(kViewWidth, kViewHeight, kBlack);
+    game->bak.resize(kViewWidth, kViewHeight, kBlack);
+}
+
+} // namespace tsu::testing

@@ -1,0 +1,21 @@
+// Whole-file reads and crash-safe writes of the data files. A write goes to
+// a temporary file in the same folder, is flushed to the disk and then
+// renamed over the old file, so a crash leaves either the old file or the
+// whole new one, never half of it.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace tsu {
+
+// Reads the whole file into `out`. On failure returns false and sets
+// `error` to a system-style text naming the file, e.g.
+// "/game/dat/map3.dat: File not found" or "...: Path not found" when its
+// folder is missing.
+bool read_file(const std::string& path, std::string& out, std::string& error);
+
+// Replaces the file with `data` as described above. On failure returns
+// false, leaves the old file as it was and sets `error`.
+bool write_file_atomic(const std::string& path, std::string_view data, std::string& error);
+
+} // namespace tsu

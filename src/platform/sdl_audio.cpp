@@ -1,0 +1,125 @@
+// SDL_mixer set-up, the wave cache and the music track.
+#include "platform/sdl_audio.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+
+namespace tsu {
+
+namespace {
+
+// Mix_HookMusicFinished takes a plain function without user data; one audio
+// output exists at a time.
+std::atomic<MusicTracker*> g_tracker{nullptr};
+
+void on_music_finished() {
+    // Audio thread (or inside Mix_HaltMusic): record the play number only.
+    if (MusicTracker* t = g_tracker.load()) t->finished();
+}
+
+} // namespace
+
+std::string find_soundfont() {
+    if (const char* env = std::getenv("SDL_SOUNDFONTS"); env && *env) return env;
+    static const char* const kKnown[] = {
+        "/usr/share/sounds/sf2/TimGM6mb.sf2",   // timgm6mb-soundfont
+        "/usr/share/sounds/sf2/default-GM.sf2", // the system's chosen default
+        "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+    };
+    std::error_code ec;
+    for (const char* p : kKnown)
+        if (std::filesystem::is_regular_file(p, ec)) return p;
+    return {};
+}
+
+SdlAudio::~SdlAudio() { close(); }
+
+bool SdlAudio::open() {
+    if (open_) return true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    subsystem_ = true;
+    Mix_Init(MIX_INIT_MP3 | MIX_INIT_MID); // a missing decoder only silences its files
+    if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        subsystem_ = false;
+        return false;
+    }
+    Mix_AllocateChannels(kChannels);
+    if (const std::string sf = find_soundfont(); !sf.empty()) Mix_SetSoundFonts(sf.c_str());
+    g_tracker.store(&tracker_);
+    Mix_HookMusicFinished(on_music_finished);
+    open_ = true;
+    return true;
+}
+
+void SdlAudio::close() {
+    if (open_) {
+        tracker_.stop();
+        Mix_HookMusicFinished(nullptr);
+        g_tracker.store(nullptr);
+        free_music();
+        Mix_HaltChannel(-1);
+        for (auto& [name, chunk] : sounds_)
+            if (chunk) Mix_FreeChunk(chunk);
+        Mix_CloseAudio();
+        Mix_Quit();
+        open_ = false;
+    }
+    sounds_.clear();
+    if (subsystem_) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        subsystem_ = false;
+    }
+}
+
+bool SdlAudio::sound_loaded(const std::string& name) const {
+    const auto it = sounds_.find(name);
+    return it != sounds_.end() && it->second != nullptr;
+}
+
+void SdlAudio::play_sound(const std::string& name, const std::string& path) {
+    last_channel_ = -1;
+    if (!open_) return;
+    auto it = sounds_.find(name);
+    if (it == sounds_.end()) it = sounds_.emplace(name, Mix_LoadWAV(path.c_str())).first;
+    Mix_Chunk* chunk = it->second;
+    if (!chunk) return; // remembered as missing: no retry on every play
+    int ch = Mix_PlayChannel(-1, chunk, 0);
+    if (ch < 0) {
+        // Every channel busy: the oldest voice gives way to the new sound.
+        const int oldest = Mix_GroupOldest(-1);
+        if (oldest >= 0) ch = Mix_PlayChannel(oldest, chunk, 0);
+    }
+    last_channel_ = ch;
+}
+
+void SdlAudio::free_music() {
+    // The halt runs the finished hook; stop() first makes that a non-completion.
+    tracker_.stop();
+    Mix_HaltMusic();
+    if (music_) {
+        Mix_FreeMusic(music_);
+        music_ = nullptr;
+    }
+}
+
+void SdlAudio::music_play(const std::string& path) {
+    if (!open_) return;
+    free_music();
+    music_ = Mix_LoadMUS(path.c_str());
+    if (!music_) return;
+    tracker_.start();
+    if (Mix_PlayMusic(music_, 1) != 0) tracker_.stop();
+}
+
+void SdlAudio::music_stop() {
+    if (!open_) return;
+    free_music();
+}
+
+} // namespace tsu

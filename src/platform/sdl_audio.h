@@ -1,0 +1,60 @@
+// Sound effects and music through SDL_mixer. Effects are wave files loaded
+// once by name and kept, each play on a free channel so voices mix. Music is
+// one track at a time (MP3 through mpg123, MIDI through fluidsynth with the
+// General MIDI soundfont), played once from the start; a play that ran to
+// its end is reported through take_music_completed(). With no audio device
+// everything is silent; every failure is silent.
+#pragma once
+#include "platform/music_tracker.h"
+
+#include <string>
+#include <unordered_map>
+
+struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
+
+namespace tsu {
+
+class SdlAudio {
+  public:
+    SdlAudio() = default;
+    ~SdlAudio();
+    SdlAudio(const SdlAudio&) = delete;
+    SdlAudio& operator=(const SdlAudio&) = delete;
+
+    // Opens the audio device (initialising SDL's audio subsystem); false when
+    // there is none, and the game then runs silent.
+    bool open();
+    void close();
+    bool is_open() const { return open_; }
+
+    void play_sound(const std::string& name, const std::string& path);
+    void music_play(const std::string& path);
+    void music_stop();
+    // Main thread, once per loop: true when the last started track ran out.
+    bool take_music_completed() { return tracker_.take_completed(); }
+
+    // For the tests: whether a sound name is cached, and whether it loaded.
+    bool sound_cached(const std::string& name) const { return sounds_.count(name) != 0; }
+    bool sound_loaded(const std::string& name) const;
+    int last_channel() const { return last_channel_; }
+
+    static constexpr int kFrequency = 44100;
+    static constexpr int kChannels = 16;
+
+  private:
+    void free_music();
+
+    bool open_ = false;
+    bool subsystem_ = false;
+    std::unordered_map<std::string, Mix_Chunk*> sounds_; // null: failed to load
+    Mix_Music* music_ = nullptr;
+    MusicTracker tracker_;
+    int last_channel_ = -1;
+};
+
+// The General MIDI soundfont used for MIDI music: SDL_SOUNDFONTS when set,
+// else the first installed one of the known places; empty when none.
+std::string find_soundfont();
+
+} // namespace tsu

@@ -1,0 +1,153 @@
+// Sound effects and music through SDL_mixer on SDL's dummy audio driver
+// (no sound card needed; the driver still runs the mixer in real time).
+#include "platform/sdl_audio.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A mono 16-bit PCM wave of a square tone.
+void write_wave(const fs::path& path, double seconds, int rate = 22050) {
+    const auto samples = std::uint32_t(seconds * rate);
+    const std::uint32_t data_bytes = samples * 2;
+    std::ofstream f(path, std::ios::binary);
+    auto u32 = [&](std::uint32_t v) { f.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](std::uint16_t v) { f.write(reinterpret_cast<const char*>(&v), 2); };
+    f.write("RIFF", 4);
+    u32(36 + data_bytes);
+    f.write("WAVEfmt ", 8);
+    u32(16);
+    u16(1); // PCM
+    u16(1); // mono
+    u32(std::uint32_t(rate));
+    u32(std::uint32_t(rate) * 2);
+    u16(2);
+    u16(16);
+    f.write("data", 4);
+    u32(data_bytes);
+    for (std::uint32_t i = 0; i < samples; ++i) u16((i / 25) % 2 ? 0x2000 : 0xE000);
+}
+
+class SdlAudioTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        dir_ = fs::temp_directory_path() /
+               ("tsu_audio_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+        if (!audio_.open()) GTEST_SKIP() << "SDL audio (dummy driver) unavailable";
+    }
+    void TearDown() override {
+        audio_.close();
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    // Waits up to `limit` for the music report.
+    bool completed_within(std::chrono::milliseconds limit) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (std::chrono::steady_clock::now() < end) {
+            if (audio_.take_music_completed()) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+    fs::path dir_;
+    tsu::SdlAudio audio_;
+};
+
+TEST_F(SdlAudioTest, SoundIsLoadedOnceAndVoicesMix) {
+    write_wave(dir_ / "1.wav", 0.5);
+    audio_.play_sound("1.wav", (dir_ / "1.wav").string());
+    ASSERT_TRUE(audio_.sound_loaded("1.wav"));
+    const int first = audio_.last_channel();
+    EXPECT_GE(first, 0);
+    // The file is gone now; the kept copy still plays, on another channel.
+    fs::remove(dir_ / "1.wav");
+    audio_.play_sound("1.wav", (dir_ / "1.wav").string());
+    const int second = audio_.last_channel();
+    EXPECT_GE(second, 0);
+    EXPECT_NE(first, second);
+}
+
+TEST_F(SdlAudioTest, MissingSoundIsRememberedAndSkipped) {
+    const std::string path = (dir_ / "nothing.wav").string();
+    audio_.play_sound("nothing.wav", path);
+    EXPECT_TRUE(audio_.sound_cached("nothing.wav"));
+    EXPECT_FALSE(audio_.sound_loaded("nothing.wav"));
+    EXPECT_LT(audio_.last_channel(), 0);
+    // Appearing later changes nothing: the failure was remembered.
+    write_wave(dir_ / "nothing.wav", 0.1);
+    audio_.play_sound("nothing.wav", path);
+    EXPECT_FALSE(audio_.sound_loaded("nothing.wav"));
+}
+
+TEST_F(SdlAudioTest, MoreVoicesThanChannelsStillPlay) {
+    write_wave(dir_ / "long.wav", 2.0);
+    for (int i = 0; i < tsu::SdlAudio::kChannels + 4; ++i) {
+        audio_.play_sound("long.wav", (dir_ / "long.wav").string());
+        EXPECT_GE(audio_.last_channel(), 0) << "voice " << i;
+    }
+}
+
+TEST_F(SdlAudioTest, TrackThatRunsOutIsReported) {
+    write_wave(dir_ / "short.wav", 0.15);
+    audio_.music_play((dir_ / "short.wav").string());
+    EXPECT_TRUE(completed_within(std::chrono::milliseconds(3000)));
+    EXPECT_FALSE(completed_within(std::chrono::milliseconds(100))); // once only
+}
+
+TEST_F(SdlAudioTest, StoppedTrackIsNotReported) {
+    write_wave(dir_ / "long.wav", 5.0);
+    audio_.music_play((dir_ / "long.wav").string());
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    audio_.music_stop();
+    EXPECT_FALSE(completed_within(std::chrono::milliseconds(300)));
+}
+
+TEST_F(SdlAudioTest, ReplacedTrackIsNotReportedButItsSuccessorIs) {
+    write_wave(dir_ / "long.wav", 5.0);
+    write_wave(dir_ / "short.wav", 0.15);
+    audio_.music_play((dir_ / "long.wav").string());
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    audio_.music_play((dir_ / "short.wav").string());
+    EXPECT_TRUE(completed_within(std::chrono::milliseconds(3000)));
+    EXPECT_FALSE(completed_within(std::chrono::milliseconds(200)));
+}
+
+TEST_F(SdlAudioTest, UnplayableMusicIsSilent) {
+    std::ofstream(dir_ / "broken.mp3") << "not music at all";
+    audio_.music_play((dir_ / "broken.mp3").string());
+    audio_.music_play((dir_ / "missing.mid").string());
+    EXPECT_FALSE(completed_within(std::chrono::milliseconds(200)));
+}
+
+TEST(SdlAudioClosed, WithoutADeviceEverythingIsSilent) {
+    tsu::SdlAudio audio; // never opened
+    audio.play_sound("1.wav", "/nonexistent/1.wav");
+    audio.music_play("/nonexistent/a.mp3");
+    audio.music_stop();
+    EXPECT_FALSE(audio.sound_cached("1.wav"));
+    EXPECT_FALSE(audio.take_music_completed());
+}
+
+TEST(Soundfont, EnvironmentWinsOverTheInstalledOne) {
+    ::setenv("SDL_SOUNDFONTS", "/somewhere/else.sf2", 1);
+    EXPECT_EQ(tsu::find_soundfont(), "/somewhere/else.sf2");
+    ::unsetenv("SDL_SOUNDFONTS");
+    const std::string sf = tsu::find_soundfont();
+    if (!sf.empty()) {
+        EXPECT_TRUE(fs::is_regular_file(sf)) << sf;
+    }
+}
+
+} // namespace

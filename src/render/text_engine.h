@@ -33,6 +33,11 @@ class TextEngine {
     // Renders UTF-8 text into a mask whose top-left is the text's top-left
     // corner as drawn by text_out (top of the line, including leading).
     virtual TextMask render(std::string_view utf8, const FontSpec& font) const = 0;
+    // The same into `out`, reusing its storage: the canvas draws its texts
+    // through this every tick without allocating once the mask has grown.
+    virtual void render_into(std::string_view utf8, const FontSpec& font, TextMask& out) const {
+        out = render(utf8, font);
+    }
     virtual int text_width(std::string_view utf8, const FontSpec& font) const = 0;
     virtual int text_height(std::string_view utf8, const FontSpec& font) const = 0;
 };

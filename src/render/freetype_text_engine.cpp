@@ -1,0 +1,198 @@
+// The FreeType text engine: monochrome (1-bit, hinted) glyphs of one font
+// file, with synthetic bold and italic, cached per pixel size, style and code
+// point so the texts drawn every tick cost only a lookup per character.
+//
+// Sizes are points at 96 DPI: the em is round(size * 96 / 72) pixels (size
+// 9 is 12 px, size 8 is 11 px). The line is the font's Windows ascent plus
+// descent at that em; the baseline sits at the ascent. Size 0 means the
+// default size 9; a negative size counts like its magnitude.
+#include "render/text_engine.h"
+#include "render/utf8.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_OUTLINE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cstdlib>
+#include <mutex>
+#include <unordered_map>
+
+namespace tsu {
+namespace {
+
+constexpr int kMaxPixels = 400;            // largest em drawn, pixels
+constexpr std::size_t kMaxCachedGlyphs = 20000;
+constexpr FT_Pos kItalicShear = 0x0366A;   // x += 0.21 * y (16.16), like a slanted face
+
+int em_pixels(int size) {
+    const int s = size == 0 ? 9 : std::abs(size);
+    return std::clamp((s * 96 + 36) / 72, 1, kMaxPixels);
+}
+
+struct Glyph {
+    int advance = 0;          // pixels
+    int left = 0, top = 0;    // bitmap origin relative to the pen on the baseline
+    int width = 0, rows = 0;
+    std::vector<std::uint8_t> bits; // width * rows, 0 or 1
+};
+
+struct LineMetrics {
+    int ascent = 0, height = 0;
+};
+
+class FreeTypeTextEngine final : public TextEngine {
+  public:
+    FreeTypeTextEngine(FT_Library lib, FT_Face face) : lib_(lib), face_(face) {}
+    ~FreeTypeTextEngine() override {
+        FT_Done_Face(face_);
+        FT_Done_FreeType(lib_);
+    }
+    FreeTypeTextEngine(const FreeTypeTextEngine&) = delete;
+    FreeTypeTextEngine& operator=(const FreeTypeTextEngine&) = delete;
+
+    TextMask render(std::string_view utf8, const FontSpec& font) const override {
+        TextMask m;
+        render_into(utf8, font, m);
+        return m;
+    }
+
+    void render_into(std::string_view utf8, const FontSpec& font, TextMask& out) const override {
+        const std::lock_guard lock(mutex_);
+        const int px = em_pixels(font.size);
+        const LineMetrics lm = metrics(px);
+        int width = 0;
+        for (std::size_t i = 0; i < utf8.size();) width += glyph(px, font, utf8::next(utf8, i)).advance;
+        out.width = width;
+        out.height = lm.height;
+        out.bits.assign(std::size_t(width) * std::size_t(lm.height), 0);
+        int pen = 0;
+        for (std::size_t i = 0; i < utf8.size();) {
+            const Glyph& g = glyph(px, font, utf8::next(utf8, i));
+            for (int gy = 0; gy < g.rows; ++gy) {
+                const int my = lm.ascent - g.top + gy;
+                if (my < 0 || my >= lm.height) continue;
+                std::uint8_t* row = out.bits.data() + std::size_t(my) * std::size_t(width);
+                const std::uint8_t* src = g.bits.data() + std::size_t(gy) * std::size_t(g.width);
+                const int base = pen + g.left;
+                const int gx0 = std::max(0, -base), gx1 = std::min(g.width, width - base);
+                for (int gx = gx0; gx < gx1; ++gx) row[base + gx] |= src[gx];
+            }
+            pen += g.advance;
+        }
+    }
+
+    int text_width(std::string_view utf8, const FontSpec& font) const override {
+        const std::lock_guard lock(mutex_);
+        const int px = em_pixels(font.size);
+        int width = 0;
+        for (std::size_t i = 0; i < utf8.size();) width += glyph(px, font, utf8::next(utf8, i)).advance;
+        return width;
+    }
+
+    int text_height(std::string_view, const FontSpec& font) const override {
+        const std::lock_guard lock(mutex_);
+        return metrics(em_pixels(font.size)).height;
+    }
+
+  private:
+    LineMetrics metrics(int px) const {
+        const auto it = metrics_.find(px);
+        if (it != metrics_.end()) return it->second;
+        long asc = face_->ascender, desc = -face_->descender;
+        if (const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
+            os2 != nullptr && os2->usWinAscent + os2->usWinDescent > 0) {
+            asc = os2->usWinAscent;
+            desc = os2->usWinDescent;
+        }
+        const long upem = std::max<long>(face_->units_per_EM, 1);
+        LineMetrics m;
+        m.ascent = int((asc * px + upem / 2) / upem);
+        m.height = std::max(1, m.ascent + int((desc * px + upem / 2) / upem));
+        metrics_.emplace(px, m);
+        return m;
+    }
+
+    const Glyph& glyph(int px, const FontSpec& font, char32_t cp) const {
+        const std::uint64_t key = (std::uint64_t(px) << 32) | (std::uint64_t(font.bold) << 31) |
+                                  (std::uint64_t(font.italic) << 30) | std::uint64_t(cp);
+        if (const auto it = glyphs_.find(key); it != glyphs_.end()) return it->second;
+        if (glyphs_.size() >= kMaxCachedGlyphs) glyphs_.clear();
+        return glyphs_.emplace(key, load(px, font, cp)).first->second;
+    }
+
+    // Rasterises one glyph; a glyph the font cannot give is empty with no advance.
+    Glyph load(int px, const FontSpec& font, char32_t cp) const {
+        Glyph g;
+        if (size_px_ != px) {
+            if (FT_Set_Pixel_Sizes(face_, 0, FT_UInt(px)) != 0) return g;
+            size_px_ = px;
+        }
+        const FT_UInt index = FT_Get_Char_Index(face_, cp);
+        if (FT_Load_Glyph(face_, index, FT_LOAD_TARGET_MONO | FT_LOAD_NO_BITMAP) != 0) return g;
+        FT_GlyphSlot slot = face_->glyph;
+        if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return g;
+        FT_Pos advance = slot->advance.x;
+        if (font.bold) {
+            // One pixel thicker per 24 px of em (at least one), grown to the
+            // right only so the left edge stays where the plain glyph has it.
+            const FT_Pos strength = 64 * std::max(1, px / 24);
+            FT_Outline_EmboldenXY(&slot->outline, strength, 0);
+            FT_Outline_Translate(&slot->outline, strength / 2, 0);
+            advance += strength;
+        }
+        if (font.italic) {
+            FT_Matrix shear{0x10000, kItalicShear, 0, 0x10000};
+            FT_Outline_Transform(&slot->outline, &shear);
+        }
+        g.advance = int((advance + 32) >> 6);
+        if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return g;
+        const FT_Bitmap& bm = slot->bitmap;
+        g.left = slot->bitmap_left;
+        g.top = slot->bitmap_top;
+        g.width = int(bm.width);
+        g.rows = int(bm.rows);
+        g.bits.assign(std::size_t(g.width) * std::size_t(g.rows), 0);
+        const int pitch = std::abs(bm.pitch);
+        for (int y = 0; y < g.rows; ++y) {
+            const unsigned char* src = bm.buffer + std::ptrdiff_t(y) * pitch;
+            for (int x = 0; x < g.width; ++x)
+                g.bits[std::size_t(y) * std::size_t(g.width) + std::size_t(x)] =
+                    (src[x >> 3] >> (7 - (x & 7))) & 1;
+        }
+        return g;
+    }
+
+    FT_Library lib_;
+    FT_Face face_;
+    mutable std::mutex mutex_;
+    mutable int size_px_ = 0;
+    mutable std::unordered_map<std::uint64_t, Glyph> glyphs_;
+    mutable std::unordered_map<int, LineMetrics> metrics_;
+};
+
+} // namespace
+
+std::shared_ptr<const TextEngine> make_freetype_text_engine(const std::string& font_path,
+                                                            std::string* error) {
+    auto fail = [&](const std::string& why) -> std::shared_ptr<const TextEngine> {
+        if (error != nullptr) *error = why;
+        return nullptr;
+    };
+    FT_Library lib = nullptr;
+    if (FT_Init_FreeType(&lib) != 0) return fail("FreeType could not start");
+    FT_Face face = nullptr;
+    if (FT_New_Face(lib, font_path.c_str(), 0, &face) != 0) {
+        FT_Done_FreeType(lib);
+        return fail("cannot open the font file " + font_path);
+    }
+    if (!FT_IS_SCALABLE(face) || FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0) {
+        FT_Done_Face(face);
+        FT_Done_FreeType(lib);
+        return fail("the font file " + font_path + " has no scalable Unicode glyphs");
+    }
+    return std::make_shared<FreeTypeTextEngine>(lib, face);
+}
+
+} // namespace tsu

@@ -1,0 +1,33 @@
+// Decoding UTF-8 text into code points for the text engine. Malformed bytes
+// (stray continuation bytes, overlong forms, surrogates, truncated
+// sequences) each decode as U+FFFD so hostile text never derails drawing.
+#pragma once
+#include <cstddef>
+#include <string_view>
+
+namespace tsu::utf8 {
+
+inline constexpr char32_t kReplacement = 0xFFFD;
+
+// Decodes the code point starting at s[i] and moves i past it (i < s.size()).
+inline char32_t next(std::string_view s, std::size_t& i) {
+    const auto b0 = static_cast<unsigned char>(s[i++]);
+    if (b0 < 0x80) return b0;
+    int extra = 0;
+    char32_t cp = 0, min = 0;
+    if ((b0 & 0xE0) == 0xC0) { extra = 1; cp = b0 & 0x1F; min = 0x80; }
+    else if ((b0 & 0xF0) == 0xE0) { extra = 2; cp = b0 & 0x0F; min = 0x800; }
+    else if ((b0 & 0xF8) == 0xF0) { extra = 3; cp = b0 & 0x07; min = 0x10000; }
+    else return kReplacement;
+    for (int k = 0; k < extra; ++k) {
+        if (i >= s.size()) return kReplacement;
+        const auto b = static_cast<unsigned char>(s[i]);
+        if ((b & 0xC0) != 0x80) return kReplacement; // leave b for the next call
+        cp = (cp << 6) | (b & 0x3F);
+        ++i;
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
+    return cp;
+}
+
+} // namespace tsu::utf8

@@ -1,0 +1,210 @@
+// Text: the canvas's text drawing over a scripted engine (exact pixels), the
+// process-wide engine holder, and the FreeType engine with the game's
+// Japanese font (measurements, styles, Japanese glyphs).
+#include "render/bitmap.h"
+#include "render/text_engine.h"
+
+#include "render/pixel_art.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace tsu {
+namespace {
+using namespace tsu::test;
+
+// Every byte is a 2 x 3 glyph: ink on the left column, blank on the right.
+class ColumnEngine final : public TextEngine {
+  public:
+    TextMask render(std::string_view utf8, const FontSpec& font) const override {
+        TextMask m;
+        m.width = text_width(utf8, font);
+        m.height = 3;
+        m.bits.assign(std::size_t(m.width) * 3, 0);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < m.width; x += 2) m.bits[std::size_t(y * m.width + x)] = 1;
+        return m;
+    }
+    int text_width(std::string_view utf8, const FontSpec& font) const override {
+        return int(utf8.size()) * (font.bold ? 3 : 2);
+    }
+    int text_height(std::string_view, const FontSpec&) const override { return 3; }
+};
+
+TEST(CanvasText, SolidBrushFillsTheTextBoxFirst) {
+    const ColumnEngine engine;
+    Bitmap b(7, 5, kGreen);
+    b.text_engine = &engine;
+    b.font.colour = kBlue;
+    b.brush_colour = kWhite;
+    b.text_out(1, 1, "ab");
+    EXPECT_EQ(art(b), lines({"ggggggg", "gb.b.gg", "gb.b.gg", "gb.b.gg", "ggggggg"}));
+    EXPECT_EQ(b.text_width("abc"), 6);
+    EXPECT_EQ(b.text_height("abc"), 3);
+}
+
+TEST(CanvasText, ClearBrushKeepsTheBackgroundAndTextClips) {
+    const ColumnEngine engine;
+    Bitmap b(4, 2, kGreen);
+    b.text_engine = &engine;
+    b.font.colour = kRed;
+    b.brush_style = BrushStyle::clear;
+    b.text_out(-2, -1, "abcd");
+    EXPECT_EQ(art(b), lines({"ogog", "ogog"}));
+}
+
+TEST(CanvasText, WithoutAnEngineNothingIsDrawnOrMeasured) {
+    set_default_text_engine(nullptr);
+    Bitmap b(3, 3, kGreen);
+    b.text_out(0, 0, "abc");
+    EXPECT_EQ(art(b), lines({"ggg", "ggg", "ggg"}));
+    EXPECT_EQ(b.text_width("abc"), 0);
+    EXPECT_EQ(b.text_height("abc"), 0);
+}
+
+TEST(CanvasText, DefaultEngineServesCanvasesWithoutTheirOwn) {
+    set_default_text_engine(std::make_shared<ColumnEngine>());
+    Bitmap b(2, 3, kGreen);
+    b.font.colour = kRed;
+    b.text_out(0, 0, "a");
+    EXPECT_EQ(art(b), lines({"o.", "o.", "o."}));
+    EXPECT_EQ(b.text_width("abc"), 6);
+    set_default_text_engine(nullptr);
+    EXPECT_EQ(default_text_engine(), nullptr);
+}
+
+TEST(FontLookup, MissingFontFileIsAnErrorNotACrash) {
+    std::string error;
+    EXPECT_EQ(make_freetype_text_engine("/nonexistent/font.ttf", &error), nullptr);
+    EXPECT_FALSE(error.empty());
+    const std::string junk = ::testing::TempDir() + "/not_a_font.ttf";
+    std::ofstream(junk) << "this is not a font";
+    error.clear();
+    EXPECT_EQ(make_freetype_text_engine(junk, &error), nullptr);
+    EXPECT_FALSE(error.empty());
+}
+
+class JapaneseText : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        std::string error;
+        const std::string path = find_japanese_font(&error);
+        if (!path.empty()) engine_ = make_freetype_text_engine(path, &error);
+        error_ = error;
+    }
+    static void TearDownTestSuite() { engine_.reset(); }
+    void SetUp() override {
+        if (!engine_) GTEST_SKIP() << "no Japanese font: " << error_;
+    }
+    static int ink(const TextMask& m) {
+        int n = 0;
+        for (const auto bit : m.bits) n += bit;
+        return n;
+    }
+    static std::shared_ptr<const TextEngine> engine_;
+    static std::string error_;
+};
+std::shared_ptr<const TextEngine> JapaneseText::engine_;
+std::string JapaneseText::error_;
+
+TEST_F(JapaneseText, FontFileIsFoundAndReadable) {
+    std::string error = "stale";
+    const std::string path = find_japanese_font(&error);
+    EXPECT_TRUE(error.empty());
+    EXPECT_TRUE(std::ifstream(path).good()) << path;
+}
+
+TEST_F(JapaneseText, SizesArePointsAt96Dpi) {
+    const FontSpec s9{9, false, false}, s8{8, false, false};
+    EXPECT_EQ(engine_->text_width("あ", s9), 12); // a full-width glyph advances one em
+    EXPECT_EQ(engine_->text_width("あ", s8), 11);
+    const int h9 = engine_->text_height("あ", s9);
+    EXPECT_GE(h9, 12);
+    EXPECT_LE(h9, 16);
+    EXPECT_LT(engine_->text_height("あ", s8), h9 + 1);
+    EXPECT_GT(engine_->text_height("あ", FontSpec{20, false, false}), h9);
+}
+
+TEST_F(JapaneseText, WidthGrowsWithTheText) {
+    const FontSpec f{9, false, false};
+    EXPECT_EQ(engine_->text_width("", f), 0);
+    EXPECT_LT(engine_->text_width("a", f), engine_->text_width("ab", f));
+    EXPECT_LT(engine_->text_width("忍", f), engine_->text_width("忍者", f));
+    EXPECT_EQ(engine_->text_width("忍者", f), 2 * engine_->text_width("忍", f));
+    const TextMask m = engine_->render("PLAY 3回", f);
+    EXPECT_EQ(m.width, engine_->text_width("PLAY 3回", f));
+    EXPECT_EQ(m.height, engine_->text_height("PLAY 3回", f));
+    EXPECT_EQ(m.bits.size(), std::size_t(m.width) * std::size_t(m.height));
+}
+
+TEST_F(JapaneseText, BoldIsWiderAndInkier) {
+    const FontSpec plain{9, false, false}, bold{9, true, false};
+    const std::string text = "HI-SCORE 1200両";
+    EXPECT_GE(engine_->text_width(text, bold), engine_->text_width(text, plain));
+    EXPECT_GT(ink(engine_->render(text, bold)), ink(engine_->render(text, plain)));
+}
+
+TEST_F(JapaneseText, ItalicLeansAndKeepsTheAdvance) {
+    const FontSpec plain{12, false, false}, italic{12, false, true};
+    const TextMask a = engine_->render("l", plain), b = engine_->render("l", italic);
+    EXPECT_EQ(a.width, b.width);
+    EXPECT_NE(a.bits, b.bits);
+}
+
+TEST_F(JapaneseText, RenderingIsDeterministicAndRenderIntoReusesTheMask) {
+    const FontSpec f{9, true, false};
+    const TextMask a = engine_->render("初期化しています", f);
+    TextMask b;
+    b.bits.assign(10000, 1);
+    engine_->render_into("初期化しています", f, b);
+    EXPECT_EQ(a.width, b.width);
+    EXPECT_EQ(a.bits, b.bits);
+    EXPECT_GT(ink(a), 40);
+}
+
+TEST_F(JapaneseText, CanvasDrawsJapaneseInTheFontColourInsideTheBox) {
+    Bitmap b(120, 30, kWhite);
+    b.text_engine = engine_.get();
+    b.font.spec = {9, false, false};
+    b.font.colour = kRed;
+    b.brush_colour = kGreen;
+    const std::string text = "ぽわんでござる";
+    const int w = b.text_width(text), h = b.text_height(text);
+    b.text_out(5, 4, text);
+    int red = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 120; ++x) {
+            const bool in_box = x >= 5 && x < 5 + w && y >= 4 && y < 4 + h;
+            const Colour c = b.pixel(x, y);
+            if (in_box) EXPECT_TRUE(c == kRed || c == kGreen) << x << "," << y;
+            else EXPECT_EQ(c, kWhite) << x << "," << y;
+            red += c == kRed;
+        }
+    EXPECT_GT(red, 60);
+    EXPECT_EQ(b.pixel(5, 4), kGreen); // the box's corner is background
+}
+
+TEST_F(JapaneseText, GlyphsForEveryKanaAndKanjiTheGameShows) {
+    const FontSpec f{9, false, false};
+    for (const char* s : {"あ", "ア", "ン", "両", "忍", "初", "期", "化", "★"}) {
+        EXPECT_GT(ink(engine_->render(s, f)), 5) << s;
+    }
+}
+
+TEST_F(JapaneseText, ZeroAndNegativeSizesStillDraw) {
+    EXPECT_EQ(engine_->text_width("あ", FontSpec{0, false, false}), 12);
+    EXPECT_EQ(engine_->text_width("あ", FontSpec{-9, false, false}), 12);
+    EXPECT_GT(engine_->text_width("あ", FontSpec{100000, false, false}), 100);
+}
+
+TEST_F(JapaneseText, MalformedUtf8DrawsReplacementsNotGarbage) {
+    const FontSpec f{9, false, false};
+    const std::string bad = std::string("a\xE3\x81") + "\xFF" + "b";
+    const TextMask m = engine_->render(bad, f);
+    EXPECT_EQ(m.width, engine_->text_width(bad, f));
+    EXPECT_GE(m.width, engine_->text_width("ab", f));
+}
+
+} // namespace
+} // namespace tsu

@@ -108,7 +108,28 @@ void GameWindow::set_client_size(int w, int h) {
             scale_ = std::max(1, current);
     }
     // Full screen keeps the display; the layout picks the scale there.
-    if (!fullscreen()) SDL_SetWindowSize(window_, w * scale_, h * scale_);
+    if (!fullscreen()) {
+        SDL_SetWindowSize(window_, w * scale_, h * scale_);
+        wait_for_size(w * scale_, h * scale_);
+    }
+}
+
+void GameWindow::wait_for_size(int w, int h) {
+    // The window system resizes asynchronously, and the renderer follows
+    // only when it sees the size-change event; without this wait the first
+    // frame after opening the editor would be cut to the old size. The
+    // events stay queued for the main loop.
+    const Uint64 give_up = SDL_GetTicks64() + 250;
+    do {
+        SDL_PumpEvents();
+        SDL_Event events[16];
+        const int n = SDL_PeepEvents(events, 16, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+        for (int i = 0; i < n; ++i) {
+            const SDL_WindowEvent& we = events[i].window;
+            if (we.event == SDL_WINDOWEVENT_SIZE_CHANGED && we.data1 == w && we.data2 == h) return;
+        }
+        SDL_Delay(2);
+    } while (SDL_GetTicks64() < give_up);
 }
 
 bool GameWindow::fullscreen() const {

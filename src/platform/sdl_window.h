@@ -56,6 +56,7 @@ class GameWindow {
     bool ensure_texture();
     void draw_and_present(Bitmap* readback);
     int usable_scale(int client_w, int client_h) const;
+    void wait_for_size(int w, int h);
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;

@@ -52,14 +52,14 @@ bool parse_chip_source(std::string_view text, PassTable& lower, PassTable& upper
         seen[std::size_t(chip)] = true;
         (is_lower ? lo : up)[std::size_t(chip)] = value;
     }
-    for (int k = 0; k < kChips; ++k) {
-        if (!seen_lower[std::size_t(k)]) {
-            error = "lower chip " + std::to_string(k) + " is missing";
-            return false;
-        }
-        if (!seen_upper[std::size_t(k)]) {
-            error = "upper chip " + std::to_string(k) + " is missing";
-            return false;
+    for (const bool is_lower : {true, false}) {
+        const auto& seen = is_lower ? seen_lower : seen_upper;
+        for (int k = 0; k < kChips; ++k) {
+            if (!seen[std::size_t(k)]) {
+                error = std::string(is_lower ? "lower" : "upper") + " chip " + std::to_string(k) +
+                        " is missing";
+                return false;
+            }
         }
     }
     lower = lo;

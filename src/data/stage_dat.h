@@ -33,7 +33,14 @@ struct StageGrid {
     const cell& at(int column, int row) const {
         return cells[std::size_t(column * kStageRows + row)];
     }
-    bool operator==(const StageGrid&) const = default;
+    bool operator==(const StageGrid& o) const {
+        if (weather != o.weather || cells.size() != o.cells.size()) return false;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const cell &a = cells[i], &b = o.cells[i];
+            if (a.lower != b.lower || a.upper != b.upper || a.teki != b.teki) return false;
+        }
+        return true;
+    }
 };
 
 // The stage file text of a grid.

@@ -194,19 +194,23 @@ class SourceParser {
             std::string_view text = rows_[r].text;
             error_line_ = rows_[r].line;
             int column = 0;
+            bool too_long = false;
             while (!text.empty()) {
                 const std::size_t n = utf8_length(text);
                 if (n == 0) return fail("the row is not valid UTF-8 text");
                 const std::string sym(text.substr(0, n));
                 text.remove_prefix(n);
                 if (is_space(sym[0])) return fail("a map row holds no blanks");
+                if (column >= kStageColumns) {
+                    too_long = true;
+                    break;
+                }
                 const auto it = legend_.find(sym);
                 if (it == legend_.end()) return fail("the symbol " + sym + " is not in the legend");
-                if (column >= kStageColumns) break;
                 out.at(column, int(r)) = it->second;
                 ++column;
             }
-            if (column != kStageColumns || !text.empty())
+            if (column != kStageColumns || too_long)
                 return fail("a map row holds " + std::to_string(kStageColumns) + " symbols");
         }
         grid = std::move(out);
@@ -336,7 +340,7 @@ std::string format_stage_source(const StageGrid& grid, std::string_view heading)
     for (const cell& k : order) {
         const std::string values = std::to_string(k.lower) + " " + std::to_string(k.upper) +
                                    " " + std::to_string(k.teki);
-        out += pad(symbol_of[k], 3) + pad(values, 12) + "# " + describe(k) + "\n";
+        out += pad(symbol_of[k] + " ", 3) + pad(values + " ", 12) + "# " + describe(k) + "\n";
     }
     out += "\n[map]\n";
     for (int r = 0; r < rows; ++r) {

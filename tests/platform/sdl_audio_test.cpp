@@ -124,6 +124,22 @@ TEST_F(SdlAudioTest, ReplacedTrackIsNotReportedButItsSuccessorIs) {
     EXPECT_FALSE(completed_within(std::chrono::milliseconds(200)));
 }
 
+TEST_F(SdlAudioTest, MidiTrackPlaysThroughTheSoundfontAndIsReported) {
+    if (tsu::find_soundfont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    // Format 0, 96 ticks a quarter: one short note, then the end of the track.
+    const unsigned char midi[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
+                                  'M', 'T', 'r', 'k', 0, 0, 0, 15,
+                                  0x00, 0xC0, 0x00,             // piano
+                                  0x00, 0x90, 0x3C, 0x64,       // note on
+                                  0x18, 0x80, 0x3C, 0x40,       // note off after 1/16
+                                  0x00, 0xFF, 0x2F, 0x00};      // end of track
+    const fs::path path = dir_ / "theme.mid";
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(midi), sizeof midi);
+    audio_.music_play(path.string());
+    // The synthesizer lets the last note ring out before it reports the end.
+    EXPECT_TRUE(completed_within(std::chrono::milliseconds(8000)));
+}
+
 TEST_F(SdlAudioTest, UnplayableMusicIsSilent) {
     std::ofstream(dir_ / "broken.mp3") << "not music at all";
     audio_.music_play((dir_ / "broken.mp3").string());

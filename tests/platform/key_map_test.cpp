@@ -6,56 +6,31 @@
 
 namespace {
 
-using tsu::is_fullscreen_toggle;
 using tsu::vk_from_scancode;
 
-// USB HID keyboard usage numbers.
-constexpr int kHidA = 4, kHidZ = 29, kHidReturn = 40, kHidEscape = 41, kHidSpace = 44,
-              kHidBackslash = 49, kHidF1 = 58, kHidF2 = 59, kHidRight = 79, kHidLeft = 80,
-              kHidDown = 81, kHidUp = 82, kHidKpEnter = 88, kHidNonUsBackslash = 100,
-              kHidInternational3 = 137, kHidLeftCtrl = 224, kHidLeftShift = 225,
-              kHidLeftAlt = 226, kHidRightShift = 229, kHid1 = 30;
-
-TEST(KeyMap, ArrowsUseTheWindowsCodes) {
-    EXPECT_EQ(vk_from_scancode(kHidLeft), 37);
-    EXPECT_EQ(vk_from_scancode(kHidUp), 38);
-    EXPECT_EQ(vk_from_scancode(kHidRight), 39);
-    EXPECT_EQ(vk_from_scancode(kHidDown), 40);
-}
-
-TEST(KeyMap, BothShiftsAndBothEntersAreOneKey) {
-    EXPECT_EQ(vk_from_scancode(kHidLeftShift), 16);
-    EXPECT_EQ(vk_from_scancode(kHidRightShift), 16);
-    EXPECT_EQ(vk_from_scancode(kHidReturn), 13);
-    EXPECT_EQ(vk_from_scancode(kHidKpEnter), 13);
-}
-
-TEST(KeyMap, EscapeAndF1) {
-    EXPECT_EQ(vk_from_scancode(kHidEscape), 27);
-    EXPECT_EQ(vk_from_scancode(kHidF1), 112);
-}
-
-TEST(KeyMap, EveryLetterIsItsUpperCaseAscii) {
-    for (int i = 0; i <= kHidZ - kHidA; ++i)
-        EXPECT_EQ(vk_from_scancode(kHidA + i), 'A' + i) << "letter " << char('A' + i);
-}
-
-TEST(KeyMap, YenKeyAndTheBackslashKeysAre220) {
-    EXPECT_EQ(vk_from_scancode(kHidInternational3), 220);
-    EXPECT_EQ(vk_from_scancode(kHidBackslash), 220);
-    EXPECT_EQ(vk_from_scancode(kHidNonUsBackslash), 220);
+TEST(KeyMap, GameKeysGetTheirVirtualKeyCodes) {
+    struct Row { int hid; int vk; const char* what; };
+    const Row rows[] = {
+        {80, 37, "Left"},   {82, 38, "Up"},     {79, 39, "Right"},   {81, 40, "Down"},
+        {225, 16, "LShift"}, {229, 16, "RShift"}, {40, 13, "Return"}, {88, 13, "keypad Enter"},
+        {41, 27, "Escape"}, {58, 112, "F1"},
+        {137, 220, "JIS yen"}, {49, 220, "backslash"}, {100, 220, "non-US backslash"},
+    };
+    for (const Row& r : rows) EXPECT_EQ(vk_from_scancode(r.hid), r.vk) << r.what;
+    for (int i = 0; i < 26; ++i) // HID 4..29 are A..Z
+        EXPECT_EQ(vk_from_scancode(4 + i), 'A' + i) << "letter " << char('A' + i);
 }
 
 TEST(KeyMap, KeysWithoutARoleAreIgnored) {
-    for (int sc : {0, kHidSpace, kHidF2, kHid1, kHidLeftCtrl, kHidLeftAlt, 9999})
-        EXPECT_EQ(vk_from_scancode(sc), 0) << "scancode " << sc;
+    // Space, F2, digit 1, left Ctrl, left Alt, out of range.
+    for (int sc : {0, 44, 59, 30, 224, 226, 9999}) EXPECT_EQ(vk_from_scancode(sc), 0) << sc;
 }
 
 TEST(KeyMap, AltEnterIsTheFullScreenToggleOnly) {
-    EXPECT_TRUE(is_fullscreen_toggle(kHidReturn, true));
-    EXPECT_TRUE(is_fullscreen_toggle(kHidKpEnter, true));
-    EXPECT_FALSE(is_fullscreen_toggle(kHidReturn, false));
-    EXPECT_FALSE(is_fullscreen_toggle(kHidA, true));
+    EXPECT_TRUE(tsu::is_fullscreen_toggle(40, true));
+    EXPECT_TRUE(tsu::is_fullscreen_toggle(88, true));
+    EXPECT_FALSE(tsu::is_fullscreen_toggle(40, false));
+    EXPECT_FALSE(tsu::is_fullscreen_toggle(4, true));
 }
 
 } // namespace

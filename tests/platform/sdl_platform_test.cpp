@@ -56,16 +56,6 @@ TEST(LocalTime, BrokenDownInTheLocalZone) {
     EXPECT_EQ(t.second, 5);
 }
 
-TEST(LocalTime, NowIsAPlausibleDate) {
-    tsu::SdlPlatform p;
-    const tsu::LocalTime t = p.local_time();
-    EXPECT_GE(t.year, 2024);
-    EXPECT_GE(t.month, 1);
-    EXPECT_LE(t.month, 12);
-    EXPECT_GE(t.day, 1);
-    EXPECT_LE(t.day, 31);
-}
-
 TEST(ScriptedBoxes, QuestionsTakeQueuedAnswersThenYes) {
     tsu::SdlPlatform p;
     p.set_scripted(true); // never opens a box that waits for a person
@@ -76,13 +66,6 @@ TEST(ScriptedBoxes, QuestionsTakeQueuedAnswersThenYes) {
     EXPECT_TRUE(p.ask_yes_no("?"));
     p.message_box("a message does not block");
     EXPECT_TRUE(p.answers().empty());
-}
-
-TEST(ClientSize, RememberedWithoutAWindow) {
-    tsu::SdlPlatform p;
-    p.set_client_size(660, 480);
-    EXPECT_EQ(p.client_width(), 660);
-    EXPECT_EQ(p.client_height(), 480);
 }
 
 } // namespace

@@ -1,0 +1,42 @@
+// The cost of whole main ticks, drawing included, on the generated data root.
+#include "app/headless_platform.h"
+#include "game/events.h"
+#include "game/game.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace tsu {
+namespace {
+
+struct BenchGame {
+    HeadlessPlatform platform;
+    std::unique_ptr<Game> game = std::make_unique<Game>();
+    bool ok = false;
+    BenchGame() {
+        platform.echo_messages = false;
+        game->platform = &platform;
+        game->root = TSUMIKIYA_GAME_DIR;
+        game->random.reseed(1);
+        ok = FormCreate(*game);
+    }
+};
+
+// One title tick: the play/record line over the title picture, the effect
+// pool walk and the light layer's clear and merge.
+void BM_TitleTick(benchmark::State& state) {
+    BenchGame b;
+    if (!b.ok) {
+        state.SkipWithError("the game did not start (data root missing?)");
+        return;
+    }
+    for (auto _ : state) {
+        Timer1Timer(*b.game);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_TitleTick)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace tsu

@@ -67,8 +67,10 @@ TEST(TekiSpawn, CopiesTheTemplateIntoTheNextFreeSlot) {
     EXPECT_EQ((V{t.kind, t.image, t.x, t.y, t.alive, t.jump, t.hp, t.vx}),
               (V{14, 20, 40, 12, 1, 0, 5, 0}));
     g->my.easy = 1;
-    spawn_teki(*g, 1, 1, 17);
-    EXPECT_EQ(g->teki[5].hp, 1);
+    spawn_teki(*g, 1, 1, 14);
+    spawn_teki(*g, 1, 1, 17); // even the needle
+    EXPECT_EQ(V({g->teki[5].kind, g->teki[5].hp, g->teki[6].kind, g->teki[6].hp}),
+              V({14, 1, 17, 1}));
 }
 
 TEST(TekiSpawn, TypesOutsideTheTableSpawnNothing) {

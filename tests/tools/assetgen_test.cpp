@@ -71,10 +71,16 @@ class InterimAssets : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         const fs::path exe = fs::path(TSUMIKIYA_GAME_DIR) / ".." / "tools" / "assetgen" / "tsumikiya-assetgen";
-        base_ = fs::path(::testing::TempDir()) / ("tsu_assetgen_" + std::to_string(::getpid()));
+        std::string folder = "tsu_assetgen_";
+        folder += std::to_string(::getpid());
+        base_ = fs::path(::testing::TempDir()) / folder;
         fs::remove_all(base_);
         for (const char* run : {"a", "b"}) {
-            const std::string cmd = "\"" + exe.string() + "\" \"" + (base_ / run).string() + "\"";
+            std::string cmd = "\"";
+            cmd += exe.string();
+            cmd += "\" \"";
+            cmd += (base_ / run).string();
+            cmd += "\"";
             status_ = status_ != 0 ? status_ : std::system(cmd.c_str());
         }
     }

@@ -17,7 +17,7 @@ constexpr Colour kNight = rgb(0x101828);
 
 // Deterministic speckles: true for about `percent` of the pixels.
 bool speck(int x, int y, int seed, int percent) {
-    std::uint32_t h = std::uint32_t(x * 73856093) ^ std::uint32_t(y * 19349663) ^ std::uint32_t(seed * 83492791);
+    std::uint32_t h = std::uint32_t(x) * 73856093u ^ std::uint32_t(y) * 19349663u ^ std::uint32_t(seed) * 83492791u;
     h ^= h >> 13;
     h *= 0x5bd1e995u;
     h ^= h >> 15;

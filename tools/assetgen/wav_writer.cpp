@@ -6,7 +6,9 @@
 namespace tsu::assetgen {
 namespace {
 
-void put(std::vector<std::uint8_t>& b, const char* tag) { b.insert(b.end(), tag, tag + 4); }
+void put(std::vector<std::uint8_t>& b, const char* tag) {
+    for (int i = 0; i < 4; ++i) b.push_back(std::uint8_t(tag[i]));
+}
 void put16(std::vector<std::uint8_t>& b, std::uint32_t v) {
     b.push_back(std::uint8_t(v));
     b.push_back(std::uint8_t(v >> 8));

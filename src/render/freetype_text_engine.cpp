@@ -134,14 +134,12 @@ class FreeTypeTextEngine final : public TextEngine {
         FT_GlyphSlot slot = face_->glyph;
         if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return g;
         FT_Pos advance = slot->advance.x;
-        if (font.bold) {
-            // One pixel thicker per 24 px of em (at least one), grown to the
-            // right only so the left edge stays where the plain glyph has it.
-            const FT_Pos strength = 64 * std::max(1, px / 24);
-            FT_Outline_EmboldenXY(&slot->outline, strength, 0);
-            FT_Outline_Translate(&slot->outline, strength / 2, 0);
-            advance += strength;
-        }
+        // Bold is an overstrike: the hinted glyph is struck again one pixel
+        // to the right (one more per 24 px of em), and the advance grows by as
+        // much. Unlike a thickened outline this keeps small counters open, so
+        // an 11 px "0" does not turn into a blot.
+        const int overstrike = font.bold ? std::max(1, px / 24) : 0;
+        advance += FT_Pos(64 * overstrike);
         if (font.italic) {
             FT_Matrix shear{0x10000, kItalicShear, 0, 0x10000};
             FT_Outline_Transform(&slot->outline, &shear);
@@ -151,15 +149,17 @@ class FreeTypeTextEngine final : public TextEngine {
         const FT_Bitmap& bm = slot->bitmap;
         g.left = slot->bitmap_left;
         g.top = slot->bitmap_top;
-        g.width = int(bm.width);
+        const int plain_width = int(bm.width);
+        g.width = plain_width > 0 ? plain_width + overstrike : 0;
         g.rows = int(bm.rows);
         g.bits.assign(std::size_t(g.width) * std::size_t(g.rows), 0);
         const int pitch = std::abs(bm.pitch);
         for (int y = 0; y < g.rows; ++y) {
             const unsigned char* src = bm.buffer + std::ptrdiff_t(y) * pitch;
-            for (int x = 0; x < g.width; ++x)
-                g.bits[std::size_t(y) * std::size_t(g.width) + std::size_t(x)] =
-                    (src[x >> 3] >> (7 - (x & 7))) & 1;
+            std::uint8_t* row = g.bits.data() + std::size_t(y) * std::size_t(g.width);
+            for (int x = 0; x < plain_width; ++x)
+                if ((src[x >> 3] >> (7 - (x & 7))) & 1)
+                    for (int k = 0; k <= overstrike; ++k) row[x + k] = 1;
         }
         return g;
     }

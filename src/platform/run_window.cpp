@@ -61,6 +61,7 @@ class WindowRun {
 
     void run() {
         present();
+        window_.show();
         deliver_due();
         const uint64_t freq = SDL_GetPerformanceFrequency();
         TickClock clock(std::max<uint64_t>(1, freq * kTickMs / 1000), SDL_GetPerformanceCounter());

@@ -23,7 +23,7 @@ void SdlPlatform::music_stop() { audio_.music_stop(); }
 
 void SdlPlatform::message_box(const std::string& text) {
     if (!scripted_) {
-        SDL_Window* parent = window_ ? window_->sdl_window() : nullptr;
+        SDL_Window* parent = window_ && window_->shown() ? window_->sdl_window() : nullptr;
         if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, kAppTitle, text.c_str(), parent) == 0)
             return;
     }
@@ -47,7 +47,7 @@ bool SdlPlatform::ask_yes_no(const std::string& text) {
     };
     SDL_MessageBoxData box{};
     box.flags = SDL_MESSAGEBOX_INFORMATION | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
-    box.window = window_ ? window_->sdl_window() : nullptr;
+    box.window = window_ && window_->shown() ? window_->sdl_window() : nullptr;
     box.title = kAppTitle;
     box.message = text.c_str();
     box.numbuttons = 2;

@@ -41,7 +41,8 @@ bool GameWindow::create(int client_w, int client_h, int scale, bool fixed_scale,
     // Whole-multiple scaling of pixel art: no smoothing.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     window_ = SDL_CreateWindow(kWindowCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               client_w * scale_, client_h * scale_, SDL_WINDOW_RESIZABLE);
+                               client_w * scale_, client_h * scale_,
+                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
     if (!window_) {
         error = SDL_GetError();
         return false;
@@ -154,6 +155,14 @@ void GameWindow::present(const Bitmap& picture, Bitmap* readback) {
                       int(sizeof(Colour)) * picture.width());
     have_picture_ = true;
     draw_and_present(readback);
+}
+
+void GameWindow::show() {
+    if (window_) SDL_ShowWindow(window_);
+}
+
+bool GameWindow::shown() const {
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_SHOWN) != 0;
 }
 
 void GameWindow::redraw() {

@@ -42,6 +42,10 @@ class GameWindow {
     void present(const Bitmap& picture, Bitmap* readback = nullptr);
     // Shows the last picture again (after an expose or a resize).
     void redraw();
+    // The window opens hidden and is shown once the game has started and its
+    // first picture is presented: a failed start never shows an empty window.
+    void show();
+    bool shown() const;
 
     void toggle_fullscreen();
     bool fullscreen() const;

@@ -121,6 +121,9 @@ struct Game {
 // Empties the pools: enemies get the blank template, items, shots and enemy
 // shots are freed, and every effect slot is freed.
 void clear_objects(Game& g);
+// Red fire, piercing shuriken, kunai, blade, love note, invincibility ring,
+// blue fire and flight back to 0.
+void clear_power_up_timers(tmy& my);
 // Stage start: the heroine's position and counters, the pools, the power-up
 // timers, the weather particles and the blocks.
 void reset_stage(Game& g);

@@ -50,9 +50,7 @@ void game_over(Game& g) {
     g.my.lives = 0;
     g.mode = 2;
     stage_end_picture(g);
-    tmy& my = g.my;
-    my.red_fire = my.kantsu = my.kunai = my.blade = my.love = my.muteki = my.blue_fire = my.fly =
-        0;
+    clear_power_up_timers(g.my);
 }
 
 } // namespace tsu

@@ -34,6 +34,11 @@ void clear_objects(Game& g) {
     g.effects.free_all();
 }
 
+void clear_power_up_timers(tmy& my) {
+    my.red_fire = my.kantsu = my.kunai = my.blade = my.love = my.muteki = my.blue_fire = my.fly =
+        0;
+}
+
 void reset_stage(Game& g) {
     g.key_left = g.key_right = g.key_up = g.key_down = 0;
     tmy& my = g.my;
@@ -51,8 +56,7 @@ void reset_stage(Game& g) {
     my.kills = 0;
     clear_objects(g);
     g.scroll = 0;
-    my.red_fire = my.kantsu = my.kunai = my.blade = my.love = my.muteki = my.blue_fire = my.fly =
-        0;
+    clear_power_up_timers(my);
     // The weather particles go back to their first-use state: the records
     // start from zero and each weather seeds or recycles them as it runs.
     g.tenki_p.fill(tenki_particle{});

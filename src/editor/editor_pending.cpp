@@ -4,5 +4,6 @@
 namespace tsu {
 
 void editor_paint(Game&, int, int) {}
+void editor_info(Game&) {}
 
 } // namespace tsu

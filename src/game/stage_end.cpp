@@ -44,6 +44,23 @@ void stage_end_picture(Game& g) {
         g.platform->message_box("画像ファイル cg/" + name + " を読み込めません。\n" + error);
 }
 
+int clear_bonus(int misses, int throws) {
+    int bonus = misses == 0 ? 500 : 0;
+    if (throws > 200) bonus -= 100;
+    if (throws > 300) bonus -= 250;
+    if (throws > 400) bonus -= 500;
+    return bonus;
+}
+
+void goal_test(Game& g) {
+    if (g.mode != 1) return;
+    if (g.view_cell(g.my.x, g.my.y).lower != 6) return;
+    g.mode = 3;
+    stage_end_picture(g);
+    g.my.gold += clear_bonus(g.my.misses, g.my.throws);
+    g.gold_shown = g.my.gold;
+}
+
 void game_over(Game& g) {
     play_mp3(g, "not");
     play_se(g, "over.wav");

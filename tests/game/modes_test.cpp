@@ -1,6 +1,7 @@
 // The mode transitions and the view's mouse handler.
 #include "game/events.h"
 #include "game/modes.h"
+#include "game/stage_end.h"
 #include "support/game_fixture.h"
 
 #include <gtest/gtest.h>
@@ -163,6 +164,42 @@ TEST_F(Modes, ClicksInPlaySetTargetsAndJump) {
     G.paused = true;
     cgMouseDown(G, MouseButton::right, 0, 0);
     EXPECT_EQ(G.my.jump, 0);
+}
+
+} // namespace
+} // namespace tsu
+
+namespace tsu {
+namespace {
+
+TEST(StageEnd, ClearBonusByHitsAndThrows) {
+    EXPECT_EQ(clear_bonus(0, 150), 500);
+    EXPECT_EQ(clear_bonus(0, 250), 400);
+    EXPECT_EQ(clear_bonus(0, 200), 500);
+    EXPECT_EQ(clear_bonus(1, 450), -850);
+    EXPECT_EQ(clear_bonus(2, 301), -350);
+}
+
+TEST(StageEnd, StandingOnTheExitClearsTheStage) {
+    testing::GameFixture f;
+    Game& g = f.g();
+    testing::copy_built_root(f.root.path());
+    g.mode = 1;
+    g.my.x = 4;
+    g.my.y = 10;
+    g.my.gold = 100;
+    g.my.throws = 250;
+    goal_test(g);
+    EXPECT_EQ(g.mode, 1);
+    g.view_cell(4, 10).lower = 6;
+    goal_test(g);
+    EXPECT_EQ(g.mode, 3);
+    EXPECT_EQ(g.my.gold, 500);
+    EXPECT_EQ(g.gold_shown, 500);
+    EXPECT_EQ(g.wipe, 10);
+    // Not again once the stage has ended.
+    goal_test(g);
+    EXPECT_EQ(g.my.gold, 500);
 }
 
 } // namespace

@@ -1,0 +1,18 @@
+// The heroine's weapons and techniques: shots, fire, blade, the ring, and
+// what they do to enemies.
+#pragma once
+
+namespace tsu {
+
+struct Game;
+
+void shot_step(Game& g);     // her shots move and are drawn (in the player step)
+void draw_weapons(Game& g);  // red and blue fire, the blade swing (in the player step)
+void ring_step(Game& g);     // the invincibility ring
+void attack_checks(Game& g); // her attacks against enemies, boxes and bags (collision pass)
+void z_action(Game& g);      // throw
+void c_action(Game& g);      // invincibility technique
+void a_action(Game& g);      // clone technique
+void s_technique(Game& g);   // comment barrage (the S key itself)
+
+} // namespace tsu

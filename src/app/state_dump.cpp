@@ -63,10 +63,11 @@ json dump_record(int slot, const tman& t) {
     return j;
 }
 
+// Slot s of a pool is row s + 1 of its array (row 0 is never used).
 template <std::size_t N> json dump_pool(const std::array<tman, N>& pool) {
     json a = json::array();
-    for (std::size_t i = 0; i < N; ++i)
-        if (pool[i].alive >= 1) a.push_back(dump_record(int(i), pool[i]));
+    for (std::size_t i = 1; i < N; ++i)
+        if (pool[i].alive >= 1) a.push_back(dump_record(int(i) - 1, pool[i]));
     return a;
 }
 

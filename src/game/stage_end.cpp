@@ -5,6 +5,7 @@
 #include "game/game.h"
 #include "render/image_io.h"
 #include "ui/music.h"
+#include "ui/result_screens.h"
 
 #include <string>
 
@@ -45,11 +46,7 @@ void stage_end_picture(Game& g) {
 }
 
 int clear_bonus(int misses, int throws) {
-    int bonus = misses == 0 ? 500 : 0;
-    if (throws > 200) bonus -= 100;
-    if (throws > 300) bonus -= 250;
-    if (throws > 400) bonus -= 500;
-    return bonus;
+    return (misses == 0 ? 500 : 0) - attack_penalty(throws);
 }
 
 void goal_test(Game& g) {

@@ -1,5 +1,7 @@
 #include "support/game_fixture.h"
 
+#include "render/text_engine.h"
+
 #include <atomic>
 #include <random>
 #include <unistd.h>
@@ -35,7 +37,15 @@ void copy_built_root(const std::filesystem::path& to) {
     std::filesystem::remove(to / "dat" / "my.dat", ec);
 }
 
+void ensure_text_engine() {
+    if (default_text_engine() != nullptr) return;
+    std::string error;
+    const std::string path = find_japanese_font(&error);
+    if (!path.empty()) set_default_text_engine(make_freetype_text_engine(path, &error));
+}
+
 GameFixture::GameFixture() : game(std::make_unique<Game>()) {
+    ensure_text_engine();
     game->platform = &platform;
     game->root = root.str();
     game->cg.resize(kViewWidth, kViewHeight, kBlack);

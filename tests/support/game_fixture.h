@@ -27,6 +27,9 @@ class TempDir {
 // Copies the data root the build generated (cg/, dat/, mp3/) into `to`.
 void copy_built_root(const std::filesystem::path& to);
 
+// Installs the game's font as the canvases' text engine (once per process).
+void ensure_text_engine();
+
 struct GameFixture {
     GameFixture();
     FakePlatform platform;

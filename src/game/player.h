@@ -10,4 +10,8 @@ void player_step(Game& g); // moves and draws her (then her shots and weapons)
 void x_special(Game& g);   // the tick's handler of the X request
 void gauge_decay(Game& g); // the X-special gauge, after the key handlers
 
+// Pieces of the player step, each in its own file.
+void block_step(Game& g);    // the third heroine's blocks age, shrink, vanish, lift her
+void draw_heroine(Game& g);  // her picture for the heroine and flight state, blinking
+
 } // namespace tsu

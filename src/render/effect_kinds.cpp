@@ -1,0 +1,30 @@
+// The registry of effect kinds: every family's list gathered into one table
+// indexed by kind number, built once.
+#include "render/effect_families.h"
+
+#include <array>
+#include <cstddef>
+
+namespace tsu {
+
+namespace {
+
+using KindTable = std::array<const EffectKind*, std::size_t(kMaxEffectKind) + 1>;
+
+KindTable build_table() {
+    KindTable t{};
+    for (const auto family : {rising_text_kinds(), bouncing_text_kinds(), moving_text_kinds()})
+        for (const EffectKind& k : family)
+            if (k.kind >= 0 && k.kind <= kMaxEffectKind) t[std::size_t(k.kind)] = &k;
+    return t;
+}
+
+} // namespace
+
+const EffectKind* find_effect_kind(int32_t kind) {
+    static const KindTable table = build_table();
+    if (kind < 0 || kind > kMaxEffectKind) return nullptr;
+    return table[std::size_t(kind)];
+}
+
+} // namespace tsu

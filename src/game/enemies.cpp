@@ -6,6 +6,7 @@
 
 #include "game/enemies_fire.h"
 #include "game/enemies_map.h"
+#include "game/enemies_occupancy.h"
 #include "game/enemy_shots.h"
 #include "game/game.h"
 #include "game/teki_spawn.h"
@@ -74,29 +75,24 @@ void pattern_move(Game& g, tman& t, int& dx, int& dy) {
 
 // Walls first, then every other standing enemy (a blast or a falling enemy
 // does not block). Enemies earlier in slot order have already moved.
-void block(Game& g, int slot, const tman& t, int& dx, int& dy) {
+void block(const Game& g, const EnemyOccupancy& occupancy, int slot, const tman& t, int& dx,
+           int& dy) {
     if (map_solid(g, t.x + dx, t.y)) dx = 0;
     if (map_solid(g, t.x, t.y + dy)) dy = 0;
-    if (dx == 0 && dy == 0) return;
-    for (int s = 0; s < kTekiSlots; ++s) {
-        if (s == slot) continue;
-        const tman& o = teki_at(g, s);
-        if (o.alive < 1 || o.hp < 1 || o.kind == kBlastType) continue;
-        if (o.x == t.x + dx && o.y == t.y) dx = 0;
-        if (o.x == t.x && o.y == t.y + dy) dy = 0;
-        if (dx == 0 && dy == 0) return;
-    }
+    if (dx != 0 && occupancy.blocked(t.x + dx, t.y, slot)) dx = 0;
+    if (dy != 0 && occupancy.blocked(t.x, t.y + dy, slot)) dy = 0;
 }
 
-void burst(Game& g, tman& bomb) {
+void burst(Game& g, EnemyOccupancy& occupancy, tman& bomb) {
     const int x = bomb.x, y = bomb.y;
     bomb.alive = 0;
     spawn_effect(g, (x - g.scroll) * kCell + kCell / 2, y * kCell + kCell / 2, kBurstEffect, "");
-    spawn_teki(g, x, y, kBlastType);
-    spawn_teki(g, x - 1, y, kBlastType);
-    spawn_teki(g, x + 1, y, kBlastType);
-    spawn_teki(g, x, y - 1, kBlastType);
-    spawn_teki(g, x, y + 1, kBlastType);
+    // Its own cell, then left, right, above and below.
+    static constexpr int kAround[5][2] = {{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    for (const auto& d : kAround) {
+        spawn_teki(g, x + d[0], y + d[1], kBlastType);
+        occupancy.refresh(g.teki_next); // a full pool may have given up a standing enemy
+    }
 }
 
 } // namespace
@@ -117,7 +113,7 @@ void draw_enemies(Game& g) {
     }
 }
 
-void step_enemy(Game& g, int slot) {
+void step_enemy(Game& g, int slot, EnemyOccupancy& occupancy) {
     tman& t = teki_at(g, slot);
     if (t.alive < 1 || !in_view(g, t)) return; // outside the view it waits, frozen
     t.alive += 1;
@@ -134,28 +130,30 @@ void step_enemy(Game& g, int slot) {
     if (t.hp > 0) {
         pattern_move(g, t, dx, dy);
         enemy_fire(g, slot);
+        occupancy.refresh(g.teki_next); // what it may have spawned
     }
-    block(g, slot, t, dx, dy);
+    block(g, occupancy, slot, t, dx, dy);
     if (t.hp < 1) dy = 1; // defeated: falls one row a tick through anything
 
     t.x += dx;
     t.y += dy;
-    if (t.x < 0 || t.y > kLastRow) {
+    if (t.x < 0 || t.y > kLastRow)
         t.alive = 0;
-        return;
-    }
-    if (t.y < 0) t.y = 0;
+    else if (t.y < 0)
+        t.y = 0;
 
-    if (t.kind == kBombType && t.alive >= kBombFuse)
-        burst(g, t);
-    else if (t.kind == kBlastType && t.alive >= kBlastLife)
+    if (t.alive >= 1 && t.kind == kBombType && t.alive >= kBombFuse)
+        burst(g, occupancy, t);
+    else if (t.alive >= 1 && t.kind == kBlastType && t.alive >= kBlastLife)
         t.alive = 0;
+    occupancy.refresh(slot);
 }
 
 void enemy_step(Game& g) {
     if (g.mode != 1 || g.editor) return;
     draw_enemies(g);
-    for (int s = 0; s < kTekiSlots; ++s) step_enemy(g, s);
+    EnemyOccupancy occupancy(g);
+    for (int s = 0; s < kTekiSlots; ++s) step_enemy(g, s, occupancy);
     enemy_shot_step(g);
 }
 

@@ -4,6 +4,7 @@
 namespace tsu {
 
 struct Game;
+class EnemyOccupancy;
 
 inline constexpr int kTekiSlots = 1000;  // slots 0..999 = rows 1..1000 of teki
 inline constexpr int kBombType = 7;      // bursts after its fuse
@@ -22,7 +23,8 @@ void spawn_teki_shot(Game& g, int column, int row, int image, int vy, int vx);
 
 // The parts of the step, in their order (enemy_step runs all three).
 void draw_enemies(Game& g);
-// One enemy of pool slot `slot` (row slot + 1), when it is alive and in view.
-void step_enemy(Game& g, int slot);
+// One enemy of pool slot `slot` (row slot + 1), when it is alive and in view;
+// `occupancy` is kept up to date with what it and its spawns did.
+void step_enemy(Game& g, int slot, EnemyOccupancy& occupancy);
 
 } // namespace tsu

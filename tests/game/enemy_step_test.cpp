@@ -198,6 +198,28 @@ TEST_F(EnemyMoves, FallsAreStoppedByAnEnemyBelow) {
     EXPECT_EQ(V({teki(above).y, teki(below).y}), V({16, 17}));
 }
 
+TEST_F(EnemyMoves, ABombDroppedThisTickAlreadyBlocksTheEnemyBehind) {
+    const int dropper = spawn(24, 10, 6); // fires on (frame + 1) mod 16 = 0
+    const int walker = spawn(25, 10, 5);
+    teki(dropper).move_wait = 1;
+    teki(walker).move_wait = 1;
+    teki(walker).shot = 0;
+    ticks(14);
+    ASSERT_EQ(V({teki(dropper).x, teki(walker).x}), V({10, 11}));
+    tick(); // frame 15: a bomb at column 10, the dropper moves on to 9
+    EXPECT_EQ(V({teki(dropper).x, teki(walker).x}), V({9, 11}));
+}
+
+TEST_F(EnemyMoves, ABurstBombMakesWayInTheSameTick) {
+    floor(18);
+    const int bomb = spawn(10, 17, 7);
+    const int walker = spawn(11, 17, 1);
+    teki(bomb).alive = 59;
+    g().frame_count = 7;
+    tick(); // frame 8: the bomb bursts first, the walker steps into its cell
+    EXPECT_EQ(V({teki(bomb).alive, teki(walker).x}), V({0, 10}));
+}
+
 // ---- the defeated fall and freeing --------------------------------------------
 
 TEST_F(EnemyMoves, DefeatedEnemyDropsOneRowATickWhateverIsBelow) {

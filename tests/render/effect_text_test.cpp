@@ -35,10 +35,7 @@ TEST_F(TextLooks, RedTextIsCentredRaisedAndFades) {
     EXPECT_TRUE(shows(rgb(0xDD0000)));
     tick_at_age(s, 20);
     EXPECT_TRUE(shows(rgb(0x110000)));
-}
-
-TEST_F(TextLooks, PinkTextUsesItsOwnRamp) {
-    const std::size_t s = spawn(5, 200, 200, "ab");
+    pool().ef_kind[s] = 5; // the pink one fades along its own ramp
     tick_at_age(s, 8);
     EXPECT_TRUE(shows(rgb(0xDD00BB)));
     tick_at_age(s, 14);
@@ -91,16 +88,13 @@ TEST_F(TextLooks, RisingColouredTextsByKind) {
     tick_at_age(green, 20);
     EXPECT_TRUE(shows(rgb(0xFFBBCC)));
     EXPECT_TRUE(shows(rgb(0x552255)));
-}
-
-TEST_F(TextLooks, LimeAndVioletRiseWithoutAShadow) {
-    const std::size_t s = spawn(311, 100, 200, "ab");
-    tick_at_age(s, 4, kWhite);
+    pool().ef_kind[green] = 311; // lime and violet rise without a shadow
+    tick_at_age(green, 4, kWhite);
     EXPECT_TRUE(shows(rgb(0x44BB11)));
     EXPECT_FALSE(shows(kBlack));
     EXPECT_FALSE(shows(rgb(0x555555)));
-    pool().ef_kind[s] = 312;
-    tick_at_age(s, 3, kWhite);
+    pool().ef_kind[green] = 312;
+    tick_at_age(green, 3, kWhite);
     EXPECT_TRUE(shows(rgb(0x9900DD)));
 }
 
@@ -116,13 +110,13 @@ TEST_F(TextLooks, BouncingNumberIsCentredWithItsTopAtY) {
     EXPECT_TRUE(shows(rgb(0x550000)));
     tick_at_age(s, 42);
     EXPECT_TRUE(shows(rgb(0x330000)));
-}
-
-TEST_F(TextLooks, BouncingNumberHasABlackShadow) {
-    spawn(16, 200, 100, "7");
-    tick(kWhite); // font 10 bold: 11 px wide, 14 high, top at 90
+    // Kind 16 on a white view shows the black shadow: font 10 bold, 11 x 14.
+    const std::size_t small = spawn(16, 200, 100, "7");
+    pool().ef_age[s] = 0;
+    tick(kWhite);
     EXPECT_EQ(ink_box(g().cg, rgb(0xFF7070)), (Rect{195, 90, 206, 104}));
     EXPECT_EQ(ink_box(g().cg, kBlack), (Rect{196, 91, 207, 105}));
+    EXPECT_EQ(pool().ef_age[small], 3);
 }
 
 struct FontCase {
@@ -179,13 +173,12 @@ TEST_F(TextLooks, BouncingFadesOfTheOtherRamps) {
 }
 
 TEST_F(TextLooks, BouncingLabelStandsAboveYWithItsShadow) {
-    spawn(97, 200, 200, "abcd"); // more than 3 characters: font 8
-    tick(kWhite);                // y bounced to 190
+    const std::size_t s = spawn(97, 200, 200, "abcd"); // more than 3 characters: font 8
+    tick(kWhite);                                       // y bounced to 190
     EXPECT_EQ(ink_box(g().cg, rgb(0x6BFEE0)), (Rect{182, 180, 218, 192}));
     EXPECT_EQ(ink_box(g().cg, kBlack), (Rect{184, 182, 220, 194}));
-}
-
-TEST_F(TextLooks, ShortLabelsUseTheBigFont) {
+    pool().ef_age[s] = 0;
+    // Three characters or fewer: font 13.
     spawn(99, 200, 200, "abc");
     spawn(100, 400, 200, "ok");
     tick();
@@ -210,16 +203,14 @@ TEST_F(TextLooks, SideMessageEasesInToEndAt509AndSlidesOut) {
     EXPECT_EQ(pool().ef_x[s], 495);
     ticks_until_free(s);
     EXPECT_EQ(pool().ef_x[s], 517);
-}
-
-TEST_F(TextLooks, SideMessageAlreadyInPlaceStaysAndPulses) {
-    const std::size_t s = spawn(6, 100, 50, "ab");
+    // A message already left of its place stays there and pulses.
+    const std::size_t still = spawn(6, 100, 50, "ab");
     tick();
-    EXPECT_EQ(pool().ef_x[s], 100);
+    EXPECT_EQ(pool().ef_x[still], 100);
     EXPECT_TRUE(shows(rgb(0x00AABB)));
-    tick_at_age(s, 8);
+    tick_at_age(still, 8);
     EXPECT_TRUE(shows(rgb(0x00CCDD)));
-    tick_at_age(s, 9);
+    tick_at_age(still, 9);
     EXPECT_TRUE(shows(rgb(0x00BBCC)));
 }
 
@@ -246,17 +237,15 @@ TEST_F(TextLooks, CommentPlacesItselfAwayFromTheHeroineWithItsDrawsInOrder) {
     EXPECT_EQ(pool().ef_x[s], 512 + ahead - back - 15); // slow text: the speed floor
     tick();
     EXPECT_EQ(g().random.draws() - draws_before, 5u); // placed once
-}
 
-TEST_F(TextLooks, CommentRunsHighWhenTheHeroineIsLow) {
-    g().my.y = 10; // 200 px: below the middle
-    Random expected = g().random;
-    const std::size_t s = spawn(106, 0, 0, "x");
+    g().my.y = 10; // 200 px, below the middle: the comment runs high
+    expected = g().random;
+    const std::size_t high = spawn(106, 0, 0, "x");
     tick();
     expected(500);
     expected(150);
-    EXPECT_EQ(pool().ef_y[s], expected(100));
-    EXPECT_LT(pool().ef_y[s], 100);
+    EXPECT_EQ(pool().ef_y[high], expected(100));
+    EXPECT_LT(pool().ef_y[high], 100);
 }
 
 TEST_F(TextLooks, CommentColourFontAndSpeed) {

@@ -103,13 +103,9 @@ TEST_F(EffectGame, BouncingTextAgesTwoPerTickAndHops) {
     // Drawn at ages 2, 4, 6, 8, 10, 12: offsets -10, +4, -2, +2, +1, +1.
     EXPECT_EQ(ys, (std::vector<int>{90, 94, 92, 94, 95, 96}));
     EXPECT_EQ(ages, (std::vector<int>{3, 5, 7, 9, 11, 13}));
-}
-
-TEST_F(EffectGame, NonBouncingKindsKeepTheirY) {
-    const std::size_t s = spawn(1, 200, 100);
+    const std::size_t plain = spawn(1, 200, 100); // the other kinds keep their y
     tick();
-    tick();
-    EXPECT_EQ(pool().ef_y[s], 100);
+    EXPECT_EQ(pool().ef_y[plain], 100);
 }
 
 TEST_F(EffectGame, SlotsAreWalkedInOrderSoLaterSlotsDrawOnTop) {

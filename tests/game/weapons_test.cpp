@@ -244,6 +244,22 @@ TEST_F(Weapons, RingRadiusSwoopsInThenFliesApart) {
     EXPECT_EQ(g().my.muteki, 4);
 }
 
+TEST_F(Weapons, WithTextEffectsOffADefeatCountsTheSameButSaysNothing) {
+    g().my.effect_off = 1;
+    const int e = enemy(1, 6, 10);
+    spawn_shot(g(), 6, 10, 0);
+    attack_checks(g());
+    EXPECT_EQ(teki(e).hp, 0);
+    EXPECT_EQ(g().my.kills, 1);
+    EXPECT_EQ(g().my.combo, 1);
+    EXPECT_EQ(coins(), 1);
+    for (int i = 0; i < kEffectSlots; ++i) {
+        if (g().effects.ef_age[std::size_t(i)] < 1) continue;
+        const int kind = g().effects.ef_kind[std::size_t(i)];
+        EXPECT_TRUE(kind == 163 || kind == 248) << kind; // the spark and the burst only
+    }
+}
+
 TEST_F(Weapons, BarrageUsesItsStockAndOverflowsThePool) {
     g().my.danmaku_stock = 1;
     g().my.combo = 4;

@@ -1,8 +1,6 @@
-// The interim asset generator: INTERIM art and sounds for the data root
-// (cg/ pictures, dat/ sound effects), drawn with the game's own canvas and
-// synthesized here, so the game runs and can be tested before the finished
-// art from content/ replaces them. Output is deterministic: the same bytes
-// on every run.
+// The asset generator: turns the sources under content/ into the data root
+// (cg/ pictures, dat/ sound effects, mp3/ music). Output is deterministic:
+// the same sources give the same bytes on every run.
 #pragma once
 #include "render/bitmap.h"
 
@@ -11,27 +9,19 @@
 
 namespace tsu::assetgen {
 
-// A picture file of the data root with its picture (before saving).
-struct Picture {
-    std::string file; // name inside cg/, e.g. "sora.bmp"
-    Bitmap pic;
-};
+class PictureSet;
 
-// cg/ sprites of the sprite table, one picture per file (sprites.cpp).
-std::vector<Picture> make_sprites();
-// cg/chip.bmp and cg/chip2.bmp (chips.cpp).
-Picture make_lower_chips();
-Picture make_upper_chips();
-// cg/ JPEG pictures: titles, stage ends, help, profile (pictures.cpp).
-std::vector<Picture> make_pictures();
+// dat/: the sound effects of content/sounds (sounds.cpp).
+bool write_sounds(const std::string& content_dir, const std::string& root, std::string* error);
+// mp3/: the music tracks of content/music (music.cpp).
+bool write_music(const std::string& content_dir, const std::string& root, std::string* error);
 
-// Writes every file into root/cg and root/dat; false with the reason on the
-// first failure.
-bool write_sprites_and_chips(const std::string& root, std::string* error);
-bool write_pictures(const std::string& root, std::string* error);
-bool write_sounds(const std::string& root, std::string* error); // sounds.cpp
-
-// A contact sheet of every sprite and both chip sheets (contact_sheet.cpp).
-Bitmap make_contact_sheet();
+// Sheets for looking the art over (contact_sheet.cpp, chip_sheet.cpp):
+// every sprite of the sprite table at the size the game draws it, labelled
+// with its index; the chip sheets and a small stage built from the chips.
+Bitmap make_contact_sheet(PictureSet& set);
+Bitmap make_chip_sheet(PictureSet& set, const std::string& content_dir);
+// The named pictures side by side, enlarged (chips as lower.N / upper.N).
+Bitmap make_preview(PictureSet& set, const std::vector<std::string>& names);
 
 } // namespace tsu::assetgen

@@ -1,14 +1,11 @@
-// Drawing helpers of the interim art (see figures.h).
+// Drawing helpers of the content tools (see figures.h).
 #include "figures.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cmath>
-#include <vector>
+#include <cstdint>
 
 namespace tsu::assetgen {
-
-Bitmap keyed(int w, int h, Colour key) { return Bitmap(w, h, key); }
 
 void oval(Bitmap& b, int l, int t, int r, int bottom, Colour fill, Colour outline) {
     b.pen_width = 1;
@@ -34,17 +31,11 @@ void stroke(Bitmap& b, int x0, int y0, int x1, int y1, int width, Colour c) {
     b.pen_colour = c;
     b.pen_width = width;
     b.line(x0, y0, x1, y1);
-    if (width <= 1) b.set_pixel(x1, y1, c); // include the end point
+    if (width <= 1) b.set_pixel(x1, y1, c);
     b.pen_width = 1;
 }
 
-void polygon(Bitmap& b, std::initializer_list<Pt> points, Colour c) {
-    polygon_at(b, 0, 0, 1, points, c);
-}
-
-void polygon_at(Bitmap& b, double ox, double oy, double scale, std::initializer_list<Pt> points, Colour c) {
-    std::vector<Pt> p;
-    for (const Pt& q : points) p.push_back({ox + q.x * scale, oy + q.y * scale});
+void polygon(Bitmap& b, const std::vector<Pt>& p, Colour c) {
     if (p.size() < 3) return;
     double ymin = p[0].y, ymax = p[0].y;
     for (const Pt& q : p) {
@@ -78,43 +69,21 @@ Colour mix(Colour a, Colour b, double f) {
     return rgb(ch(16), ch(8), ch(0));
 }
 
-void gradient(Bitmap& b, int t, int bottom, Colour top, Colour bottom_colour) {
+void gradient(Bitmap& b, int l, int t, int r, int bottom, Colour top, Colour bottom_colour) {
     const int n = std::max(1, bottom - t - 1);
     for (int y = t; y < bottom; ++y) {
         b.brush_colour = mix(top, bottom_colour, double(y - t) / n);
-        b.fill_rect({0, y, b.width(), y + 1});
+        b.brush_style = BrushStyle::solid;
+        b.fill_rect({l, y, r, y + 1});
     }
 }
 
-void seal_pinholes(Bitmap& b, Colour key) {
-    const int w = b.width(), h = b.height();
-    std::vector<std::uint8_t> outside(std::size_t(w) * std::size_t(h), 0);
-    std::vector<std::pair<int, int>> todo;
-    for (int x = 0; x < w; ++x) todo.insert(todo.end(), {{x, 0}, {x, h - 1}});
-    for (int y = 0; y < h; ++y) todo.insert(todo.end(), {{0, y}, {w - 1, y}});
-    while (!todo.empty()) {
-        const auto [x, y] = todo.back();
-        todo.pop_back();
-        if (x < 0 || y < 0 || x >= w || y >= h) continue;
-        std::uint8_t& o = outside[std::size_t(y) * std::size_t(w) + std::size_t(x)];
-        if (o != 0 || b.pixel(x, y) != key) continue;
-        o = 1;
-        todo.insert(todo.end(), {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}});
-    }
-    // Row by row, so the pixel above a hole pixel is figure or already closed.
-    for (int y = 1; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (b.pixel(x, y) == key && outside[std::size_t(y) * std::size_t(w) + std::size_t(x)] == 0)
-                b.set_pixel(x, y, b.pixel(x, y - 1));
-}
-
-void pixel_art(Bitmap& b, int x, int y, std::initializer_list<std::string_view> rows, Legend legend) {
-    int row = 0;
-    for (const std::string_view r : rows) {
-        for (std::size_t i = 0; i < r.size(); ++i)
-            for (const auto& [ch, c] : legend)
-                if (r[i] == ch) b.set_pixel(x + int(i), y + row, c);
-        ++row;
+void hgradient(Bitmap& b, int l, int t, int r, int bottom, Colour left, Colour right) {
+    const int n = std::max(1, r - l - 1);
+    for (int x = l; x < r; ++x) {
+        b.brush_colour = mix(left, right, double(x - l) / n);
+        b.brush_style = BrushStyle::solid;
+        b.fill_rect({x, t, x + 1, bottom});
     }
 }
 
@@ -135,6 +104,14 @@ int text_width(std::string_view utf8, int size, bool bold) {
     Bitmap probe(1, 1);
     probe.font.spec = {size, bold, false};
     return probe.text_width(utf8);
+}
+
+unsigned hash3(int a, int b, int c) {
+    std::uint32_t h = std::uint32_t(a) * 73856093u ^ std::uint32_t(b) * 19349663u ^ std::uint32_t(c) * 83492791u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    return h;
 }
 
 } // namespace tsu::assetgen

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <tuple>
 
 namespace tsu {
@@ -56,120 +57,64 @@ struct Firing : EnemyWorld {
     }
 };
 
-constexpr int kL = -1, kR = 1, kU = -1, kD = 1;
+// One pattern on one difficulty: the enemy type that fires it, how long to
+// watch, the frames that fire, and the first volley or spawn.
+struct FireCase {
+    const char* name;
+    int type;
+    bool easy;
+    int ticks;
+    V frames;
+    std::vector<Shot> volley;
+    V spawned;
+};
 
-TEST_F(Firing, Pattern1OneShotLeftTakingTurnsBySlot) {
-    place(3, false); // shot_wait 24, shot_speed 1; slot 1
-    run(50);
-    EXPECT_EQ(fire_frames, V({23, 47}));
-    EXPECT_EQ(first_volley, std::vector<Shot>({{kL, 0, 10}}));
+const std::vector<Shot> kSixWays1 = {{-1, -1, 12}, {-1, 0, 12}, {-1, 1, 12},
+                                     {1, -1, 12},  {1, 0, 12},  {1, 1, 12}};
+
+// The shooter stands in slot 1, so the turn-taking patterns fire when
+// (frame + 1) is a multiple of their period. Its age is frame + 1.
+const FireCase kFireCases[] = {
+    // 1: shot_wait 24, speed 1; EASY waits 60 more
+    {"Pattern1Nomal", 3, false, 50, {23, 47}, {{-1, 0, 10}}, {}},
+    {"Pattern1Easy", 3, true, 170, {83, 167}, {{-1, 0, 10}}, {}},
+    // 2: shot_wait 48, speed 2; six ways, on EASY the diagonals only (20 more)
+    {"Pattern2Nomal", 5, false, 100, {47, 95},
+     {{-2, -2, 12}, {-2, 0, 12}, {-2, 2, 12}, {2, -2, 12}, {2, 0, 12}, {2, 2, 12}}, {}},
+    {"Pattern2Easy", 5, true, 140, {67, 135}, {{-2, -2, 12}, {-2, 2, 12}, {2, -2, 12}, {2, 2, 12}}, {}},
+    // 3: shot_wait 16; a bomb at its cell; EASY waits 30 more
+    {"Pattern3Nomal", 6, false, 32, {15, 31}, {}, {7}},
+    {"Pattern3Easy", 6, true, 92, {45, 91}, {}, {7}},
+    // 4: shot_wait 32, speed 3, on the frame alone; EASY waits 20 more
+    {"Pattern4Nomal", 10, false, 70, {32, 64}, {{-3, -3, 12}, {-3, 0, 12}, {-3, 3, 12}}, {}},
+    {"Pattern4Easy", 10, true, 110, {52, 104}, {{-3, -3, 12}, {-3, 0, 12}, {-3, 3, 12}}, {}},
+    // 5: shot_wait 3, on the frame alone; a walker at its cell; EASY waits 20 more
+    {"Pattern5Nomal", 14, false, 10, {3, 6, 9}, {}, {1}},
+    {"Pattern5Easy", 14, true, 50, {23, 46}, {}, {1}},
+    // 6: age mod 20 <= 3 (a burst), on EASY age mod 20 = 0; left and right
+    {"Pattern6Nomal", 15, false, 45, {1, 2, 19, 20, 21, 22, 39, 40, 41, 42}, {{-1, 0, 12}, {1, 0, 12}}, {}},
+    {"Pattern6Easy", 15, true, 45, {19, 39}, {{-1, 0, 12}, {1, 0, 12}}, {}},
+    // 7: age mod 20 <= 6; up and down
+    {"Pattern7Nomal", 19, false, 30, {1, 2, 3, 4, 5, 19, 20, 21, 22, 23, 24, 25}, {{0, -1, 12}, {0, 1, 12}}, {}},
+    {"Pattern7Easy", 19, true, 45, {19, 39}, {{0, -1, 12}, {0, 1, 12}}, {}},
+    // 8: age mod 30 <= 6; six ways on both difficulties
+    {"Pattern8Nomal", 23, false, 40, {1, 2, 3, 4, 5, 29, 30, 31, 32, 33, 34, 35}, kSixWays1, {}},
+    {"Pattern8Easy", 23, true, 65, {29, 59}, kSixWays1, {}},
+};
+
+struct EachPattern : Firing, ::testing::WithParamInterface<FireCase> {};
+
+TEST_P(EachPattern, FiresOnItsTicksInItsDirections) {
+    const FireCase& c = GetParam();
+    place(c.type, c.easy);
+    run(c.ticks);
+    EXPECT_EQ(fire_frames, c.frames);
+    EXPECT_EQ(first_volley, c.volley);
+    EXPECT_EQ(spawned_types, c.spawned);
 }
 
-TEST_F(Firing, Pattern1OnEasyWaitsSixtyTicksMore) {
-    place(3, true);
-    run(170);
-    EXPECT_EQ(fire_frames, V({83, 167}));
-    EXPECT_EQ(first_volley, std::vector<Shot>({{kL, 0, 10}}));
-}
-
-TEST_F(Firing, Pattern2SixWaysOnNomalDiagonalsOnEasy) {
-    place(5, false); // shot_wait 48, shot_speed 2
-    run(100);
-    EXPECT_EQ(fire_frames, V({47, 95}));
-    std::vector<Shot> six = {{-2, -2, 12}, {-2, 0, 12}, {-2, 2, 12}, {2, -2, 12}, {2, 0, 12}, {2, 2, 12}};
-    EXPECT_EQ(first_volley, six);
-}
-
-TEST_F(Firing, Pattern2OnEasy) {
-    place(5, true);
-    run(140);
-    EXPECT_EQ(fire_frames, V({67, 135}));
-    std::vector<Shot> four = {{-2, -2, 12}, {-2, 2, 12}, {2, -2, 12}, {2, 2, 12}};
-    EXPECT_EQ(first_volley, four);
-}
-
-TEST_F(Firing, Pattern3DropsABombAtItsCell) {
-    place(6, false); // shot_wait 16
-    run(32);
-    EXPECT_EQ(fire_frames, V({15, 31}));
-    EXPECT_TRUE(first_volley.empty());
-    EXPECT_EQ(spawned_types, V({7}));
-}
-
-TEST_F(Firing, Pattern3OnEasy) {
-    place(6, true);
-    run(92);
-    EXPECT_EQ(fire_frames, V({45, 91}));
-    EXPECT_EQ(spawned_types, V({7}));
-}
-
-TEST_F(Firing, Pattern4FanToTheLeftOnTheFrameClock) {
-    place(10, false); // shot_wait 32, shot_speed 3; no slot term
-    run(70);
-    EXPECT_EQ(fire_frames, V({32, 64}));
-    EXPECT_EQ(first_volley, std::vector<Shot>({{-3, -3, 12}, {-3, 0, 12}, {-3, 3, 12}}));
-}
-
-TEST_F(Firing, Pattern4OnEasy) {
-    place(10, true);
-    run(110);
-    EXPECT_EQ(fire_frames, V({52, 104}));
-    EXPECT_EQ(first_volley.size(), 3u);
-}
-
-TEST_F(Firing, Pattern5DropsWalkers) {
-    place(14, false); // shot_wait 3
-    run(10);
-    EXPECT_EQ(fire_frames, V({3, 6, 9}));
-    EXPECT_EQ(spawned_types, V({1}));
-}
-
-TEST_F(Firing, Pattern5OnEasy) {
-    place(14, true);
-    run(50);
-    EXPECT_EQ(fire_frames, V({23, 46}));
-}
-
-TEST_F(Firing, Pattern6BurstsLeftAndRightByItsAge) {
-    place(15, false); // alive 2, 3 and then 20..23 (alive counts from 1)
-    run(45);
-    EXPECT_EQ(fire_frames, V({1, 2, 19, 20, 21, 22, 39, 40, 41, 42}));
-    EXPECT_EQ(first_volley, std::vector<Shot>({{kL, 0, 12}, {kR, 0, 12}}));
-}
-
-TEST_F(Firing, Pattern6OnEasyOnceEveryTwentyTicks) {
-    place(15, true);
-    run(45);
-    EXPECT_EQ(fire_frames, V({19, 39}));
-}
-
-TEST_F(Firing, Pattern7BurstsUpAndDown) {
-    place(19, false);
-    run(30);
-    EXPECT_EQ(fire_frames, V({1, 2, 3, 4, 5, 19, 20, 21, 22, 23, 24, 25}));
-    EXPECT_EQ(first_volley, std::vector<Shot>({{0, kU, 12}, {0, kD, 12}}));
-}
-
-TEST_F(Firing, Pattern7OnEasy) {
-    place(19, true);
-    run(45);
-    EXPECT_EQ(fire_frames, V({19, 39}));
-}
-
-TEST_F(Firing, Pattern8BurstsSixWays) {
-    place(23, false);
-    run(40);
-    EXPECT_EQ(fire_frames, V({1, 2, 3, 4, 5, 29, 30, 31, 32, 33, 34, 35}));
-    EXPECT_EQ(first_volley.size(), 6u);
-}
-
-TEST_F(Firing, Pattern8OnEasyKeepsAllSixWays) {
-    place(23, true);
-    run(65);
-    EXPECT_EQ(fire_frames, V({29, 59}));
-    std::vector<Shot> six = {{-1, -1, 12}, {-1, 0, 12}, {-1, 1, 12}, {1, -1, 12}, {1, 0, 12}, {1, 1, 12}};
-    EXPECT_EQ(first_volley, six);
-}
+INSTANTIATE_TEST_SUITE_P(Firing, EachPattern, ::testing::ValuesIn(kFireCases),
+                         [](const ::testing::TestParamInfo<FireCase>& i) { return std::string(i.param.name); });
 
 TEST_F(Firing, ShotsStartAtTheEnemysCellInViewColumns) {
     g().scroll = 4;

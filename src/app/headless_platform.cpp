@@ -1,5 +1,7 @@
 #include "app/headless_platform.h"
 
+#include "game/folder_listing.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -37,14 +39,7 @@ HttpResponse HeadlessPlatform::http_post(const std::string&, const std::string&,
 }
 
 std::vector<std::string> HeadlessPlatform::list_folder(const std::string& path) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(path, ec)) {
-        if (entry.is_directory(ec)) continue;
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+    return list_files_sorted(path);
 }
 
 } // namespace tsu

@@ -2,6 +2,8 @@
 // the C++ library.
 #include "platform/sdl_platform.h"
 
+#include "game/folder_listing.h"
+
 #include "platform/http_client.h"
 #include "platform/sdl_window.h"
 
@@ -88,20 +90,8 @@ LocalTime local_time_of(long long unix_seconds) {
 
 LocalTime SdlPlatform::local_time() { return local_time_of(static_cast<long long>(std::time(nullptr))); }
 
-std::vector<std::string> list_regular_files(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::vector<std::string> names;
-    std::error_code ec;
-    fs::directory_iterator it(path, ec), end;
-    for (; !ec && it != end; it.increment(ec)) {
-        std::error_code type_ec;
-        if (it->is_regular_file(type_ec)) names.push_back(it->path().filename().string());
-    }
-    return names;
-}
-
 std::vector<std::string> SdlPlatform::list_folder(const std::string& path) {
-    return list_regular_files(path);
+    return list_files_sorted(path);
 }
 
 } // namespace tsu

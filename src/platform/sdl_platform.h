@@ -57,6 +57,5 @@ class SdlPlatform final : public Platform {
 
 // The pure parts, shared with the tests.
 LocalTime local_time_of(long long unix_seconds);
-std::vector<std::string> list_regular_files(const std::string& path);
 
 } // namespace tsu

@@ -92,10 +92,18 @@ class GeneratedAssets : public ::testing::Test {
         EXPECT_TRUE(load_picture(p.string(), b, &error)) << error;
         return b;
     }
-    // A folder of this test's own, removed at its end.
-    static fs::path scratch(const std::string& what) {
-        return fs::path(::testing::TempDir()) / ("tsu_assetgen_" + what + "_" + std::to_string(::getpid()));
-    }
+    // A folder of this test's own, removed when the test ends however it ends.
+    struct Scratch {
+        fs::path path;
+        explicit Scratch(const std::string& what)
+            : path(fs::path(::testing::TempDir()) / ("tsu_assetgen_" + what + "_" + std::to_string(::getpid()))) {
+            fs::remove_all(path);
+        }
+        ~Scratch() {
+            std::error_code ec;
+            fs::remove_all(path, ec);
+        }
+    };
 
     static fs::path root_;
 };
@@ -401,8 +409,8 @@ TEST_F(GeneratedAssets, SoundsAre16BitMono22050HzShortNormalisedAndClickFree) {
 }
 
 TEST_F(GeneratedAssets, TwoRunsWriteTheSameBytes) {
-    const fs::path again = scratch("again");
-    fs::remove_all(again);
+    const Scratch scratch("again");
+    const fs::path& again = scratch.path;
     ASSERT_TRUE(testing_support::run_assetgen(again));
     std::size_t compared = 0;
     for (const auto& e : fs::recursive_directory_iterator(root_)) {
@@ -414,12 +422,11 @@ TEST_F(GeneratedAssets, TwoRunsWriteTheSameBytes) {
     std::size_t tracks = 0;
     for (const auto& e : fs::directory_iterator(root_ / "mp3")) tracks += e.is_regular_file();
     EXPECT_EQ(compared, sprite_files().size() + 2 + kJpegs.size() + kSounds.size() + tracks);
-    fs::remove_all(again);
 }
 
 TEST_F(GeneratedAssets, TheLookOverSheetsAreDrawn) {
-    const fs::path dir = scratch("sheets");
-    fs::remove_all(dir);
+    const Scratch scratch("sheets");
+    const fs::path& dir = scratch.path;
     ASSERT_TRUE(testing_support::run_assetgen(dir / "root", "--only pictures --sheet \"" + (dir / "sheet.png").string() +
                                                                 "\" --chip-sheet \"" + (dir / "chips.png").string() + "\""));
     for (const char* f : {"sheet.png", "chips.png"}) {
@@ -430,7 +437,6 @@ TEST_F(GeneratedAssets, TheLookOverSheetsAreDrawn) {
         EXPECT_GT(be32(16), 800) << f; // the IHDR chunk's width and height
         EXPECT_GT(be32(20), 600) << f;
     }
-    fs::remove_all(dir);
 }
 
 } // namespace

@@ -52,8 +52,12 @@ bool run_assetgen(const fs::path& root, const std::string& args) {
 }
 
 fs::path generated_root() {
-    std::ostringstream name;
-    name << "tsu_assets_" << std::hex << fingerprint();
+    // Builds of other checkouts run these tests too, at the same time: each
+    // build keeps its roots under a prefix of its own.
+    std::ostringstream prefix, name;
+    prefix << "tsu_assets_" << std::hex << (std::hash<std::string>{}(fs::weakly_canonical(assetgen_exe()).string()) & 0xFFFFFFFFu)
+           << "_";
+    name << prefix.str() << std::hex << fingerprint();
     const fs::path base = fs::path(::testing::TempDir());
     const fs::path root = base / name.str();
     std::error_code ec;
@@ -65,11 +69,15 @@ fs::path generated_root() {
     if (!run_assetgen(scratch)) return {};
     fs::rename(scratch, root, ec);
     if (ec) fs::remove_all(scratch, ec);
-    // Roots of older generators or sources are of no more use.
+    // This build's roots of older generators or sources are of no more use,
+    // nor are halves left by a test process that was stopped an hour ago.
+    const auto hour_ago = fs::file_time_type::clock::now() - std::chrono::hours(1);
     for (const auto& e : fs::directory_iterator(base, ec)) {
         const std::string n = e.path().filename().string();
-        if (n.starts_with("tsu_assets_") && n.find(".part") == std::string::npos && e.path() != root)
-            fs::remove_all(e.path(), ec);
+        if (!n.starts_with("tsu_assets_") || e.path() == root) continue;
+        const bool part = n.find(".part") != std::string::npos;
+        const bool ours = n.starts_with(prefix.str());
+        if ((ours && !part) || (part && fs::last_write_time(e.path(), ec) < hour_ago)) fs::remove_all(e.path(), ec);
     }
     return fs::is_directory(root / "mp3", ec) ? root : fs::path{};
 }

@@ -54,6 +54,7 @@ struct Game {
     Bitmap cg_chip;  // chip.bmp
     Bitmap cg_chip2; // chip2.bmp
     Bitmap teki_cg;  // the editor's enemy palette
+    Bitmap user_cg;  // the extra-stage panel's picture
     Bitmap window;   // the client area as presented: view, panels, editor controls
     std::array<Bitmap, 100> cg_img;
     std::array<Bitmap, 50> chip_img;

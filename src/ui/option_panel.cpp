@@ -4,6 +4,7 @@
 #include "data/save_file.h"
 #include "game/assets.h"
 #include "game/game.h"
+#include "render/image_io.h"
 
 namespace tsu {
 
@@ -39,6 +40,9 @@ void open_extra_panel(Game& g) {
     play_se(g, "1.wav");
     g.panels.option_box = false;
     g.panels.ex_box = true;
+    // A missing picture leaves the panel's picture as it was.
+    Bitmap pic;
+    if (load_picture(g.path("cg", "user0.jpg"), pic)) g.user_cg = std::move(pic);
 }
 
 void close_extra_panel(Game& g) {

@@ -2,6 +2,7 @@
 // The panels' widgets route these; with no field focused text is ignored.
 #include "game/events.h"
 #include "game/game.h"
+#include "ui/extra_panel.h"
 #include "ui/option_panel.h"
 
 #include <string>
@@ -40,6 +41,15 @@ bool click_control(Game& g, const std::string& name) {
     if (name == "Label18" && p.option_box) {
         open_extra_panel(g);
         return true;
+    }
+    if (p.ex_box) {
+        // The pack buttons, in the order of the packs 1..6.
+        static const char* const packs[] = {"Label22", "Label24", "Label25", "Label26", "Label9", "Label28"};
+        for (int k = 0; k < 6; ++k)
+            if (name == packs[k]) {
+                start_pack(g, k + 1);
+                return true;
+            }
     }
     if (name == "Label19" && p.ex_box) {
         close_extra_panel(g);

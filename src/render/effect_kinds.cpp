@@ -13,7 +13,10 @@ using KindTable = std::array<const EffectKind*, std::size_t(kMaxEffectKind) + 1>
 
 KindTable build_table() {
     KindTable t{};
-    for (const auto family : {rising_text_kinds(), bouncing_text_kinds(), moving_text_kinds()})
+    for (const auto family :
+         {rising_text_kinds(), bouncing_text_kinds(), moving_text_kinds(), square_kinds(),
+          dot_ring_kinds(), shock_ring_kinds(), twinkle_kinds(), line_kinds(), glow_kinds(),
+          heart_kinds(), lightning_kinds(), particle_kinds(), big_picture_kinds(), shake_kinds()})
         for (const EffectKind& k : family)
             if (k.kind >= 0 && k.kind <= kMaxEffectKind) t[std::size_t(k.kind)] = &k;
     return t;

@@ -1,0 +1,21 @@
+// The five weathers of the play background, one drawer each over the 40
+// weather particles (tenki_p), and what they share: the blink phase that
+// keeps neighbouring particles out of step.
+#pragma once
+#include "game/game.h"
+
+namespace tsu::weather {
+
+// ((i + frame_count) div 2) mod n for particle i.
+inline int phase(const Game& g, int i, int n) { return ((i + g.frame_count) / 2) % n; }
+
+// Each channel of a grey raised by 0x11: the brush of a dust mote or a flake.
+inline Colour lighter(Colour c) { return c + 0x111111u; }
+
+void draw_dust(Game& g);   // 0: clear sky, slow drifting dust
+void draw_rain(Game& g);   // 1: light rain
+void draw_storm(Game& g);  // 2: storm lines on the light layer, thunder
+void draw_snow(Game& g);   // 3: snow melting at the bottom
+void draw_leaves(Game& g); // 4: autumn leaves
+
+} // namespace tsu::weather

@@ -64,9 +64,13 @@ constexpr std::array kGlowKinds = {
     GlowKind{468, kLight, 15, -1, {.ramp = kBurst, .discs = 3, .r0 = 8, .ra = 4}},
     GlowKind{139, kView, 15, -1, {.ramp = kFireball, .discs = 3, .r0 = 4, .swell = true}},
     GlowKind{179, kLight, 16, -1, {.ramp = kGreenGlow, .discs = 2, .r0 = 4, .ra = 3}},
-    GlowKind{71, kView, 15, 0, {.ramp = kCyanGlow, .pen = kCyanRim, .r0 = 5, .ra = 0, .flicker = 2}},
-    GlowKind{171, kView, 15, 0, {.ramp = kCyanGlow, .pen = kCyanRim, .r0 = 5, .ra = 0, .flicker = 2}},
-    GlowKind{77, kView, 15, 0, {.ramp = kRedGlow, .pen = kRedRim, .r0 = 5, .ra = 0, .flicker = 2}},
+    // 71, 171, 77: a small bright glow in a dark halo, flickering.
+    GlowKind{71, kView, 15, 0, {.ramp = kCyanGlow, .pen = kCyanRim, .discs = 2, .r0 = 8, .ra = 0,
+                                .flicker = 2}},
+    GlowKind{171, kView, 15, 0, {.ramp = kCyanGlow, .pen = kCyanRim, .discs = 2, .r0 = 8, .ra = 0,
+                                 .flicker = 2}},
+    GlowKind{77, kView, 15, 0, {.ramp = kRedGlow, .pen = kRedRim, .discs = 2, .r0 = 8, .ra = 0,
+                                .flicker = 2}},
 };
 
 bool draw_glow(EffectSlot& s) {
@@ -137,10 +141,6 @@ constexpr std::array kSpark = {rgb(0xFFFFFF), rgb(0xFF0000), rgb(0x800000)};
 constexpr std::array kPuff = {rgb(0xEEEEEE), rgb(0xCCCCCC), rgb(0x999999),
                               rgb(0x777777), rgb(0x555555), rgb(0x333333)};
 constexpr std::array kBloodHub = {rgb(0xFFFFFF), rgb(0xFF0000)};
-constexpr std::array kMagicBrush = {rgb(0x58005F), rgb(0x800000), rgb(0x79003D), rgb(0x660066),
-                                    rgb(0x3D016D)};
-constexpr std::array kMagicPen = {rgb(0xCB01FE), rgb(0xFF4D00), rgb(0xFF004D), rgb(0xFF00FF),
-                                  rgb(0xA600FF)};
 constexpr std::array kAshAndBlood = {rgb(0xCCCCCC), rgb(0x4D0000), rgb(0x999999), rgb(0x7D0000),
                                      rgb(0x777777), rgb(0x9B0000), rgb(0x555555), rgb(0x333333)};
 constexpr std::array kWhite = {rgb(0xFFFFFF)};
@@ -151,52 +151,48 @@ constexpr std::array kVenom = {rgb(0x01721E), rgb(0x4D0000), rgb(0x014B14), rgb(
 
 constexpr std::array kScatterKinds = {
     // 25: grey smoke puffing up and turning purple.
-    ScatterKind{25, 15, {.count = 2, .nx = 4, .ny = 4, .mul = 4, .rise = 1, .h0 = 3, .h_grow = 3,
+    ScatterKind{25, 15, {.count = 2, .nx = 4, .ny = 4, .mul = 5, .rise = 1, .h0 = 4, .h_grow = 2,
                          .brush = kSmoke, .pen = kSmokeRim}},
     // 28, 29: dark purple motes.
-    ScatterKind{28, 15, {.count = 1, .count_random = 2, .nx = 32, .ny = 32, .h0 = 2, .h_random = 3,
+    ScatterKind{28, 15, {.count = 2, .count_random = 2, .nx = 32, .ny = 32, .h0 = 3, .h_random = 3,
                          .h_shrink = 8, .brush = kPurple, .pen = kBlackRim}},
-    ScatterKind{29, 15, {.count = 3, .nx = 15, .ny = 15, .mul = 2, .h0 = 1, .h_random = 3,
+    ScatterKind{29, 15, {.count = 4, .nx = 15, .ny = 15, .mul = 2, .h0 = 2, .h_random = 3,
                          .brush = kPurplePair, .pen = kPurplePairRim, .colour_random = 2}},
     // 30, 31: a puff with the slot's text over it.
-    ScatterKind{30, 15, {.count = 2, .count_random = 3, .nx = 5, .ny = 3, .mul = 4, .rise = 1,
-                         .h0 = 3, .h_random = 3, .brush = kGreyDots, .pen = kGreyRim,
+    ScatterKind{30, 15, {.count = 3, .count_random = 3, .nx = 5, .ny = 3, .mul = 5, .rise = 1,
+                         .h0 = 4, .h_random = 3, .brush = kGreyDots, .pen = kGreyRim,
                          .text = kWhiteText}},
-    ScatterKind{31, 15, {.count = 2, .count_random = 2, .nx = 5, .ny = 3, .mul = 4, .rise = 1,
-                         .h0 = 2, .h_random = 3, .brush = kRed, .pen = kDarkRed, .text = kRedText}},
+    ScatterKind{31, 15, {.count = 3, .count_random = 2, .nx = 5, .ny = 3, .mul = 5, .rise = 1,
+                         .h0 = 3, .h_random = 3, .brush = kRed, .pen = kDarkRed, .text = kRedText}},
     // 33, 44: leaves and pollen strewn over a cell.
-    ScatterKind{33, 15, {.count = 4, .nx = 32, .ny = 32, .h0 = 1, .h_random = 3, .brush = kMoss,
+    ScatterKind{33, 15, {.count = 6, .nx = 32, .ny = 32, .h0 = 2, .h_random = 3, .brush = kMoss,
                          .colour_random = 2}},
-    ScatterKind{44, 15, {.count = 4, .nx = 32, .ny = 32, .h0 = 1, .h_random = 3, .brush = kPollen,
+    ScatterKind{44, 15, {.count = 6, .nx = 32, .ny = 32, .h0 = 2, .h_random = 3, .brush = kPollen,
                          .colour_random = 2}},
     // 35: dust kicked up round a red spark.
-    ScatterKind{35, 15, {.count = 3, .nx = 10, .ny = 20, .mul = 2, .rise = 1, .h0 = 2, .h_grow = 5,
+    ScatterKind{35, 15, {.count = 4, .nx = 10, .ny = 20, .mul = 2, .rise = 1, .h0 = 3, .h_grow = 4,
                          .brush = kDust, .hub = kSpark, .hub_h0 = 4}},
     // 37: a white puff of smoke rising and greying.
-    ScatterKind{37, 20, {.count = 3, .nx = 3, .ny = 3, .mul = 6, .rise = 1, .h0 = 4, .h_grow = 4,
+    ScatterKind{37, 20, {.count = 3, .nx = 3, .ny = 3, .mul = 7, .rise = 1, .h0 = 5, .h_grow = 3,
                          .brush = kPuff, .pen_flash = 2}},
     // 50, 76, 117: red spatters.
     ScatterKind{50, 15, {.count = 6, .place = Place::circle, .nx = 6, .mul = 60, .r0 = 4, .ra = 3,
-                         .h0 = 1, .h_random = 2, .brush = kRed, .pen = kDarkRed, .hub = kBloodHub,
+                         .h0 = 2, .h_random = 2, .brush = kRed, .pen = kDarkRed, .hub = kBloodHub,
                          .hub_h0 = 3}},
-    ScatterKind{76, 15, {.count = 3, .nx = 15, .ny = 15, .mul = 2, .h0 = 1, .h_random = 3,
+    ScatterKind{76, 15, {.count = 4, .nx = 15, .ny = 15, .mul = 2, .h0 = 2, .h_random = 3,
                          .brush = kRed, .pen = kDarkRed}},
-    ScatterKind{117, 15, {.count = 2, .count_random = 2, .nx = 15, .ny = 15, .mul = 2, .h0 = 1,
+    ScatterKind{117, 15, {.count = 3, .count_random = 2, .nx = 15, .ny = 15, .mul = 2, .h0 = 2,
                           .h_random = 2, .brush = kRed, .pen = kDarkRed}},
-    // 83: sparks of dark magic.
-    ScatterKind{83, 15, {.count = 5, .place = Place::circle, .nx = 2, .mul = 180, .r0 = 2, .ra = 2,
-                         .h0 = 2, .h_random = 2, .brush = kMagicBrush, .pen = kMagicPen,
-                         .colour_random = 5}},
     // 113: ash and blood with black rims after a white flash.
-    ScatterKind{113, 20, {.count = 4, .nx = 3, .ny = 3, .mul = 5, .rise = 1, .h0 = 2,
+    ScatterKind{113, 20, {.count = 6, .nx = 3, .ny = 3, .mul = 7, .rise = 1, .h0 = 3,
                           .h_random = 3, .brush = kAshAndBlood, .pen = kBlackRim, .colour_random = 2,
                           .hub = kWhite, .hub_h0 = 4}},
     // 140: bubbles rising for a long while.
-    ScatterKind{140, 60, {.count = 3, .nx = 5, .ny = 3, .mul = 5, .rise = 1, .h0 = 1,
+    ScatterKind{140, 60, {.count = 4, .nx = 5, .ny = 3, .mul = 6, .rise = 1, .h0 = 2,
                           .h_random = 6, .brush = kBubble, .pen = kBubbleRim, .colour_random = 2}},
     // 251: venom and blood spat round the point.
-    ScatterKind{251, 20, {.count = 4, .place = Place::circle, .nx = 60, .mul = 6, .r0 = 3, .ra = 2,
-                          .h0 = 1, .h_random = 3, .brush = kVenom, .pen = kBlackRim,
+    ScatterKind{251, 20, {.count = 6, .place = Place::circle, .nx = 60, .mul = 6, .r0 = 3, .ra = 2,
+                          .h0 = 2, .h_random = 3, .brush = kVenom, .pen = kBlackRim,
                           .colour_random = 2}},
 };
 

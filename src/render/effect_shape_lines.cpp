@@ -171,8 +171,8 @@ bool draw_scratches(EffectSlot& s) {
     const int strokes = 2 + g.rnd(3) - s.age() / 5;
     for (int k = 0; k < std::max(1, strokes); ++k) {
         b.pen_colour = kScratch[std::size_t(2 * g.rnd(2) + k % 2 + (s.age() > 6 ? 2 : 0)) % kScratch.size()];
-        const int x0 = s.x() + 4 * g.rnd(5) - 8, y0 = s.y() + 4 * g.rnd(5) - 8;
-        const int x1 = s.x() + 4 * g.rnd(5) - 8, y1 = s.y() + 4 * g.rnd(5) - 8;
+        const int x0 = s.x() + 6 * g.rnd(5) - 12, y0 = s.y() + 6 * g.rnd(5) - 12;
+        const int x1 = s.x() + 6 * g.rnd(5) - 12, y1 = s.y() + 6 * g.rnd(5) - 12;
         b.line(x0, y0, 2 * x1 - x0, 2 * y1 - y0);
     }
     return false;

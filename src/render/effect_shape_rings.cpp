@@ -97,6 +97,10 @@ constexpr std::array kConfettiBrush = {rgb(0xBF0000), rgb(0xD900BE), rgb(0x8200B
                                        rgb(0xFF0080)};
 constexpr std::array kConfettiPen = {rgb(0xFF8080), rgb(0xB871FF), rgb(0x8D72FE), rgb(0x80C6FF),
                                      rgb(0xFF75BA)};
+constexpr std::array kMagicBrush = {rgb(0x58005F), rgb(0x800000), rgb(0x79003D), rgb(0x660066),
+                                    rgb(0x3D016D)};
+constexpr std::array kMagicPen = {rgb(0xCB01FE), rgb(0xFF4D00), rgb(0xFF004D), rgb(0xFF00FF),
+                                  rgb(0xA600FF)};
 constexpr std::array kSmokeBrush = {rgb(0xC0C0C0), rgb(0x808080), rgb(0x73617C),
                                     rgb(0x704477), rgb(0x54214E), rgb(0x411B35)};
 constexpr std::array kSmokePen = {rgb(0xA0A0A0)};
@@ -209,6 +213,11 @@ constexpr std::array kRingKinds = {
     RingKind{79, kView, 15, -1, {.brush = kSmokeBrush, .brush_pick = by_div(3), .pen = kSmokePen,
              .rings = 2, .cap = 16, .radius = R::expand, .r0 = 6, .num = 2, .den = 1, .dots = 9,
              .angle_step = 40, .jitter = 5, .h0 = 5, .h_div = 4, .pi = k314}},
+    // 83: five sparks of dark magic wheeling outward, each its own pair of colours.
+    RingKind{83, kView, 15, -1, {.brush = kMagicBrush, .brush_pick = by_dot(5), .pen = kMagicPen,
+             .pen_pick = by_dot(5), .rings = 2, .cap = 16, .radius = R::expand, .r0 = 3, .num = 3,
+             .den = 1, .dots = 5, .angle_step = 72, .spin = 12, .jitter = 2, .h0 = 4, .h_div = 5,
+             .colour_random = 2}},
     RingKind{92, kView, 20, -1, {.brush = kBlueFade, .brush_pick = by_div(2, 2), .rings = 2,
              .cap = 21, .radius = R::expand, .num = 5, .den = 1, .dots = 12, .angle_step = 30,
              .spin = 3, .h0 = 4, .h_div = 6, .pi = k314}},

@@ -1,6 +1,7 @@
 // Snow: flakes drifting left as they fall; a flake that reaches the bottom
 // melts for five ticks (shrinking now and then) and starts again above the
-// view with a new size, bigger flakes falling faster.
+// view with a new size, bigger flakes falling faster. Records fresh from a
+// stage start begin anywhere in the sky.
 #include "render/weather_parts.h"
 
 #include <algorithm>
@@ -15,6 +16,21 @@ constexpr std::array<Colour, 4> kFlake = {rgb(0x777777), rgb(0x888888), rgb(0x99
                                           rgb(0xAAAAAA)};
 constexpr int kMeltTicks = 5;
 
+// All seven fields 0: the record has not been used since the stage began.
+// Taken as it stands it would fall from the top-left corner, drifting out of
+// the view, and show nothing until it reached the bottom 360 ticks (half a
+// minute) later; so it starts as a flake somewhere in the sky instead.
+bool untouched(const tenki_particle& p) {
+    return p.x == 0 && p.y == 0 && p.s == 0 && p.v == 0 && p.r == 0 && p.len == 0 && p.st == 0;
+}
+
+void first_flake(Game& g, tenki_particle& p) {
+    p.r = 1 + g.rnd(3);
+    p.v = p.r + 1;
+    p.y = g.rnd(360);
+    p.x = g.rnd(553);
+}
+
 void flake(Bitmap& cg, const tenki_particle& p) {
     cg.ellipse(p.x - p.r, p.y - p.r, p.x + p.r, p.y + p.r);
 }
@@ -26,6 +42,7 @@ void draw_snow(Game& g) {
     cg.pen_width = 1;
     for (int i = 0; i < int(g.tenki_p.size()); ++i) {
         tenki_particle& p = g.tenki_p[std::size_t(i)];
+        if (untouched(p)) first_flake(g, p);
         if (p.st > 0) {
             // Melting: drawn in the colours in force, as it lies.
             p.st += 1;

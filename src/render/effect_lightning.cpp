@@ -90,7 +90,7 @@ bool draw_discharge(EffectSlot& s) {
     PenScope scope(b);
     Game& g = s.g;
     const int age = s.age();
-    const Point end = on_circle(s.x(), s.y(), 40 * age, 50, Pi::p3_14);
+    const Point end = on_circle(s.x(), s.y(), 40 * age, 50, pi_for(s.kind()));
     b.pen_colour = kDischarge[std::size_t(age % 4)];
     bolt(s, s.x(), s.y(), end.x, end.y, 8);
     b.pen_colour = kCrackle;

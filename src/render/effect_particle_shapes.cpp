@@ -13,7 +13,9 @@ namespace {
 
 using namespace effect_shape;
 
-Point at_radius(Record r, int radius) { return on_circle(r.ox(), r.oy(), r.angle(), radius); }
+Point at_radius(const EffectSlot& s, Record r, int radius) {
+    return on_circle(r.ox(), r.oy(), r.angle(), radius, pi_for(s.kind()));
+}
 
 int pen_width(const ParticleKind& k, int age) {
     return k.pen_div > 0 ? std::max(1, k.pen0 - age / k.pen_div) : std::max(1, k.pen0);
@@ -26,7 +28,7 @@ void streak(EffectSlot& s, const ParticleKind& k, Record r, int) {
     r.size() = std::max(1, r.size() - 1 - s.g.rnd(2));
     colour(b, by_age(k.ramp, r.age()));
     b.pen_width = pen_width(k, r.age());
-    const Point a = at_radius(r, r.radius()), z = at_radius(r, r.radius() + r.size());
+    const Point a = at_radius(s, r, r.radius()), z = at_radius(s, r, r.radius() + r.size());
     b.line(a.x, a.y, z.x, z.y);
     r.radius() += r.size();
 }
@@ -36,8 +38,8 @@ void converge(EffectSlot& s, const ParticleKind& k, Record r, int) {
     Bitmap& b = s.canvas;
     colour(b, by_age(k.ramp, r.age()));
     b.pen_width = pen_width(k, r.age());
-    const Point a = at_radius(r, r.radius());
-    const Point z = at_radius(r, r.radius() + std::max(2, 40 - r.age()));
+    const Point a = at_radius(s, r, r.radius());
+    const Point z = at_radius(s, r, r.radius() + std::max(2, 40 - r.age()));
     b.line(a.x, a.y, z.x, z.y);
 }
 
@@ -47,7 +49,7 @@ void dot_shape(EffectSlot& s, const ParticleKind& k, Record r, int j) {
     colour(b, by_age(second ? k.ramp2 : k.ramp, r.age()));
     b.pen_width = 1;
     const int h = r.size() + (k.flicker > 0 ? s.g.rnd(k.flicker) : 0);
-    const Point p = at_radius(r, r.radius());
+    const Point p = at_radius(s, r, r.radius());
     dot(b, p.x, p.y, h);
 }
 
@@ -56,7 +58,7 @@ void ring_dot(EffectSlot& s, const ParticleKind& k, Record r, int) {
     Bitmap& b = s.canvas;
     colour(b, by_age(k.ramp, r.age()));
     b.pen_width = 1;
-    const Point p = at_radius(r, r.radius());
+    const Point p = at_radius(s, r, r.radius());
     dot(b, p.x, p.y, std::max(1, 16 - r.age() / 2));
 }
 
@@ -66,7 +68,7 @@ void pair(EffectSlot& s, const ParticleKind& k, Record r, int) {
     colour(b, by_age(k.ramp, r.age()));
     b.pen_width = 1;
     for (int turn : {0, 180}) {
-        const Point p = on_circle(r.ox(), r.oy(), r.angle() + turn, r.radius());
+        const Point p = on_circle(r.ox(), r.oy(), r.angle() + turn, r.radius(), pi_for(s.kind()));
         dot(b, p.x, p.y, r.size());
     }
 }
@@ -78,7 +80,7 @@ void star(EffectSlot& s, const ParticleKind& k, Record r, int) {
     b.font.spec = FontSpec{std::max(1, r.size()), true, false};
     b.font.colour = by_age(k.ramp, r.age());
     b.brush_style = BrushStyle::clear;
-    const Point p = at_radius(r, r.radius());
+    const Point p = at_radius(s, r, r.radius());
     b.text_out(p.x - b.text_width(kStar) / 2, p.y - b.text_height(kStar) / 2, kStar);
     b.brush_style = BrushStyle::solid;
 }
@@ -92,7 +94,7 @@ void puff(EffectSlot& s, const ParticleKind& k, Record r, int) {
     const int h = std::max(1, r.size() - r.age() / 10);
     const int groups = 3 + s.g.rnd(3);
     for (int n = 0; n < groups; ++n) {
-        const Point c = on_circle(r.ox(), r.oy(), 120 * n + 7 * r.age(), h);
+        const Point c = on_circle(r.ox(), r.oy(), 120 * n + 7 * r.age(), h, pi_for(s.kind()));
         dot(b, c.x - h / 2, c.y, h / 2 + 1);
         dot(b, c.x + h / 2, c.y, h / 2 + 1);
         dot(b, c.x, c.y - h / 2, h / 2 + 1);
@@ -125,8 +127,8 @@ void cross_streak(EffectSlot& s, const ParticleKind& k, Record r, int) {
     Bitmap& b = s.canvas;
     colour(b, by_age(k.ramp, r.age()));
     b.pen_width = 1;
-    const Point a = at_radius(r, r.radius());
-    const Point z = at_radius(r, r.radius() + std::max(2, r.size() - r.age() / 2));
+    const Point a = at_radius(s, r, r.radius());
+    const Point z = at_radius(s, r, r.radius() + std::max(2, r.size() - r.age() / 2));
     b.line(a.x, a.y, z.x, z.y);
 }
 
@@ -135,7 +137,7 @@ void square(EffectSlot& s, const ParticleKind& k, Record r, int) {
     Bitmap& b = s.canvas;
     colour(b, by_age(k.ramp, r.age()));
     b.pen_width = 1;
-    const Point p = at_radius(r, r.radius());
+    const Point p = at_radius(s, r, r.radius());
     b.rectangle(p.x - r.size(), p.y - r.size(), p.x + r.size(), p.y + r.size());
 }
 
@@ -145,7 +147,7 @@ void dot_streak(EffectSlot& s, const ParticleKind& k, Record r, int) {
     Bitmap& b = s.canvas;
     b.pen_width = 1;
     const int length = std::max(1, r.size() * k.len_mul / k.len_div);
-    const Point inner = at_radius(r, r.radius()), outer = at_radius(r, r.radius() + length);
+    const Point inner = at_radius(s, r, r.radius()), outer = at_radius(s, r, r.radius() + length);
     colour(b, by_age(k.ramp, r.age()));
     b.line(inner.x, inner.y, outer.x, outer.y);
     const Point head = k.motion == Motion::inward ? inner : outer;

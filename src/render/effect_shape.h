@@ -7,6 +7,7 @@
 #include "render/effect_kind.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <span>
@@ -18,6 +19,15 @@ namespace tsu::effect_shape {
 enum class Pi { p3_1415, p3_14 };
 
 inline constexpr double pi_value(Pi pi) { return pi == Pi::p3_14 ? 3.14 : 3.1415; }
+
+// The kinds that take pi as 3.14; every other kind takes 3.1415.
+inline constexpr std::array<int32_t, 15> kPi314Kinds = {41, 42,  51,  52,  78,  79,  90, 92,
+                                                        93, 94, 120, 121, 148, 176, 236};
+inline constexpr Pi pi_for(int32_t kind) {
+    for (int32_t k : kPi314Kinds)
+        if (k == kind) return Pi::p3_14;
+    return Pi::p3_1415;
+}
 
 struct Point {
     int x = 0, y = 0;
@@ -32,7 +42,7 @@ inline int truncate(double v) {
 
 // The point at `deg` degrees and radius r around (ox, oy): cosine and sine
 // times the radius, each truncated toward zero; y grows downward.
-inline Point on_circle(int ox, int oy, double deg, double r, Pi pi = Pi::p3_1415) {
+inline Point on_circle(int ox, int oy, double deg, double r, Pi pi) {
     const double a = deg * pi_value(pi) / 180.0;
     return {ox + truncate(std::cos(a) * r), oy + truncate(std::sin(a) * r)};
 }

@@ -242,7 +242,7 @@ bool draw_scatter(EffectSlot& s) {
             px += (g.rnd(c.nx) - c.nx / 2) * c.mul;
             py += (g.rnd(c.ny) - c.ny / 2) * c.mul;
         } else {
-            const Point p = on_circle(px, py, g.rnd(c.nx) * c.mul, c.r0 + c.ra * age);
+            const Point p = on_circle(px, py, g.rnd(c.nx) * c.mul, c.r0 + c.ra * age, pi_for(s.kind()));
             px = p.x;
             py = p.y;
         }

@@ -66,8 +66,8 @@ void draw_fan(EffectSlot& s, const Fan& f) {
     for (int j = 1; j <= f.rays; ++j) {
         b.pen_colour = tint(f, s, j);
         const double angle = f.angle0 + f.step * j + f.spin * age + jitter;
-        const Point a = on_circle(s.x(), s.y(), angle, inner);
-        const Point z = on_circle(s.x(), s.y(), angle, inner + len);
+        const Point a = on_circle(s.x(), s.y(), angle, inner, pi_for(s.kind()));
+        const Point z = on_circle(s.x(), s.y(), angle, inner + len, pi_for(s.kind()));
         b.line(a.x, a.y, z.x, z.y);
     }
 }
@@ -191,8 +191,8 @@ bool draw_spinning_bar(EffectSlot& s) {
     const int age = s.age() % 360;
     b.pen_width = 2;
     b.pen_colour = kBar[std::size_t(age % int(kBar.size()))];
-    const Point a = on_circle(s.x(), s.y(), 15 * age, 8);
-    const Point z = on_circle(s.x(), s.y(), 15 * age + 180, 8);
+    const Point a = on_circle(s.x(), s.y(), 15 * age, 8, pi_for(s.kind()));
+    const Point z = on_circle(s.x(), s.y(), 15 * age + 180, 8, pi_for(s.kind()));
     b.line(a.x, a.y, z.x, z.y);
     return false;
 }

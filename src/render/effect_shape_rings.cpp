@@ -51,7 +51,6 @@ struct DotRing {
     int jitter = 0;
     int h0 = 3, h_div = 1000, h_random = 0;        // half-size h0 - age div h_div + random(h_random), >= 1
     int colour_random = 0;                         // > 0: a random offset into per-dot colours
-    Pi pi = Pi::p3_1415;
     Colour hub_brush = 0, hub_pen = 0;             // hub_h0 > 0: a dot at the centre first
     int hub_h0 = 0;
 };
@@ -157,7 +156,6 @@ struct RingKind {
 };
 
 using R = Radius;
-constexpr Pi k314 = Pi::p3_14;
 
 constexpr std::array kRingKinds = {
     // 12: the red ring opening and closing, five ages ahead at the outermost.
@@ -169,21 +167,21 @@ constexpr std::array kRingKinds = {
              .dots = 12, .angle_step = 30, .spin = 4, .h0 = 4, .h_div = 8, .h_random = 2}},
     RingKind{41, kView, 15, -1, {.brush = kVioletBrush, .brush_pick = by_div(4), .pen = kVioletPen,
              .pen_pick = by_div(4), .rings = 3, .cap = 16, .radius = R::expand, .num = 4, .den = 1,
-             .dots = 10, .angle_step = 36, .h0 = 4, .h_div = 5, .h_random = 2, .pi = k314}},
+             .dots = 10, .angle_step = 36, .h0 = 4, .h_div = 5, .h_random = 2}},
     RingKind{42, kView, 14, -1, {.brush = kRainbowDots, .brush_pick = by_dot(7), .rings = 1,
              .cap = 14, .radius = R::expand, .r0 = 4, .num = 5, .den = 1, .dots = 7, .angle_step = 51,
-             .spin = 6, .h0 = 2, .h_div = 7, .h_random = 3, .pi = k314, .hub_brush = rgb(0xFFFFFF),
+             .spin = 6, .h0 = 2, .h_div = 7, .h_random = 3, .hub_brush = rgb(0xFFFFFF),
              .hub_pen = rgb(0xC0C0C0), .hub_h0 = 6}},
     RingKind{43, kView, 15, -1, {.brush = kGreyFade, .brush_pick = by_div(3), .pen = kSilver,
              .rings = 2, .cap = 16, .radius = R::expand, .num = 3, .den = 1, .dots = 10,
              .angle_step = 36, .h0 = 3, .h_div = 8}},
     RingKind{51, kView, 15, -1, {.brush = kSeaFade, .brush_pick = by_div(2, 2), .rings = 2,
              .cap = 16, .radius = R::expand, .r0 = 6, .num = 3, .den = 1, .dots = 8, .angle_step = 45,
-             .spin = 3, .h0 = 3, .h_div = 6, .h_random = 2, .pi = k314, .hub_brush = rgb(0xFFFFFF),
+             .spin = 3, .h0 = 3, .h_div = 6, .h_random = 2, .hub_brush = rgb(0xFFFFFF),
              .hub_pen = rgb(0xC0C0C0), .hub_h0 = 5}},
     RingKind{52, kView, 15, -1, {.brush = kSeaFade, .brush_pick = by_div(2, 2), .rings = 3,
              .cap = 16, .radius = R::expand, .num = 3, .den = 1, .r_random = 6, .dots = 6,
-             .angle_step = 60, .spin = 10, .h0 = 3, .h_div = 6, .h_random = 2, .pi = k314,
+             .angle_step = 60, .spin = 10, .h0 = 3, .h_div = 6, .h_random = 2,
              .hub_brush = rgb(0xFFFFFF), .hub_pen = rgb(0xC0C0C0), .hub_h0 = 4}},
     RingKind{54, kView, 15, -1, {.brush = kLeafBrush, .brush_pick = by_dot(3), .pen = kLeafPen,
              .pen_pick = by_dot(3), .rings = 3, .cap = 16, .radius = R::open_close, .num = 1,
@@ -209,10 +207,10 @@ constexpr std::array kRingKinds = {
     RingKind{78, kView, 15, -1, {.brush = kConfettiBrush, .brush_pick = by_dot(5),
              .pen = kConfettiPen, .pen_pick = by_dot(5), .rings = 2, .cap = 16, .radius = R::expand,
              .r0 = 4, .num = 4, .den = 1, .dots = 10, .angle_step = 36, .spin = 8, .h0 = 4, .h_div = 4,
-             .colour_random = 5, .pi = k314}},
+             .colour_random = 5}},
     RingKind{79, kView, 15, -1, {.brush = kSmokeBrush, .brush_pick = by_div(3), .pen = kSmokePen,
              .rings = 2, .cap = 16, .radius = R::expand, .r0 = 6, .num = 2, .den = 1, .dots = 9,
-             .angle_step = 40, .jitter = 5, .h0 = 5, .h_div = 4, .pi = k314}},
+             .angle_step = 40, .jitter = 5, .h0 = 5, .h_div = 4}},
     // 83: five sparks of dark magic wheeling outward, each its own pair of colours.
     RingKind{83, kView, 15, -1, {.brush = kMagicBrush, .brush_pick = by_dot(5), .pen = kMagicPen,
              .pen_pick = by_dot(5), .rings = 2, .cap = 16, .radius = R::expand, .r0 = 3, .num = 3,
@@ -220,13 +218,13 @@ constexpr std::array kRingKinds = {
              .colour_random = 2}},
     RingKind{92, kView, 20, -1, {.brush = kBlueFade, .brush_pick = by_div(2, 2), .rings = 2,
              .cap = 21, .radius = R::expand, .num = 5, .den = 1, .dots = 12, .angle_step = 30,
-             .spin = 3, .h0 = 4, .h_div = 6, .pi = k314}},
+             .spin = 3, .h0 = 4, .h_div = 6}},
     RingKind{93, kView, 15, -1, {.brush = kRedFireHit, .brush_pick = by_div(2, 2), .rings = 3,
              .cap = 16, .radius = R::open_close, .num = 1, .den = 3, .dots = 8, .angle_step = 45,
-             .spin = 7, .h0 = 5, .h_div = 4, .h_random = 2, .pi = k314}},
+             .spin = 7, .h0 = 5, .h_div = 4, .h_random = 2}},
     RingKind{94, kView, 15, -1, {.brush = kStrawFade, .brush_pick = by_div(2, 2), .rings = 3,
              .cap = 16, .radius = R::expand, .num = 3, .den = 1, .dots = 8, .angle_step = 45,
-             .spin = 7, .h0 = 5, .h_div = 4, .h_random = 2, .pi = k314}},
+             .spin = 7, .h0 = 5, .h_div = 4, .h_random = 2}},
     RingKind{111, kView, 20, -1, {.brush = kGreens, .brush_pick = by_dot(7), .pen = kBlackPen,
              .rings = 2, .cap = 21, .radius = R::open_close, .num = 1, .den = 4, .dots = 14,
              .angle_step = 26, .spin = 4, .h0 = 4, .h_div = 7}},
@@ -235,22 +233,22 @@ constexpr std::array kRingKinds = {
              .spin = 4, .h0 = 3, .h_div = 1000}},
     RingKind{120, kView, 38, -1, {.brush = kGreenSlow, .brush_pick = by_div(4), .rings = 2,
              .cap = 39, .radius = R::open_close, .num = 1, .den = 4, .dots = 24, .angle_step = 15,
-             .spin = 3, .h0 = 3, .h_div = 15, .pi = k314}},
+             .spin = 3, .h0 = 3, .h_div = 15}},
     RingKind{121, kLight, 38, -1, {.brush = kPinkSlow, .brush_pick = by_div(4), .rings = 2,
              .cap = 39, .radius = R::open_close, .num = 1, .den = 4, .dots = 24, .angle_step = 15,
-             .spin = 3, .h0 = 3, .h_div = 15, .pi = k314}},
+             .spin = 3, .h0 = 3, .h_div = 15}},
     RingKind{148, kView, 16, -1, {.brush = kFireFade, .brush_pick = by_div(2, 2), .pen = kAmber,
              .rings = 3, .cap = 17, .radius = R::expand, .r0 = 2, .num = 3, .den = 1, .dots = 10,
-             .angle_step = 36, .spin = 12, .h0 = 5, .h_div = 4, .pi = k314}},
+             .angle_step = 36, .spin = 12, .h0 = 5, .h_div = 4}},
     RingKind{176, kView, 10, -1, {.brush = kPurpleFade, .brush_pick = by_div(1, 2), .pen = kRed,
              .rings = 2, .cap = 11, .radius = R::expand, .num = 6, .den = 1, .dots = 8,
-             .angle_step = 45, .spin = 9, .h0 = 4, .h_div = 3, .pi = k314}},
+             .angle_step = 45, .spin = 9, .h0 = 4, .h_div = 3}},
     RingKind{177, kView, 40, -1, {.brush = kPastel, .brush_pick = by_div(4), .pen = kWhite,
              .rings = 1, .cap = 41, .radius = R::open_close, .num = 1, .den = 6, .dots = 10,
              .angle_step = 36, .spin = 6, .h0 = 4, .h_div = 12}},
     RingKind{236, kView, 15, -1, {.brush = kBlueFireHit, .brush_pick = by_div(2, 2), .rings = 3,
              .cap = 16, .radius = R::open_close, .num = 1, .den = 3, .dots = 8, .angle_step = 45,
-             .spin = 7, .h0 = 5, .h_div = 4, .h_random = 2, .pi = k314}},
+             .spin = 7, .h0 = 5, .h_div = 4, .h_random = 2}},
 };
 
 // ---- drawing -----------------------------------------------------------------------
@@ -278,7 +276,8 @@ bool draw_dot_ring(EffectSlot& s) {
             const Colour brush = pick(r.brush, r.brush_pick, age, j + offset);
             const Colour pen = r.pen.empty() ? brush : pick(r.pen, r.pen_pick, age, j + offset);
             colours(b, pen, brush);
-            const Point p = on_circle(s.x(), s.y(), r.angle_step * j + r.spin * u + jitter, radius, r.pi);
+            const Point p = on_circle(s.x(), s.y(), r.angle_step * j + r.spin * u + jitter, radius,
+                                      pi_for(s.kind()));
             dot(b, p.x, p.y, h);
         }
     }
@@ -307,7 +306,7 @@ bool draw_balls(EffectSlot& s) {
     const int h = std::max(2, 6 - age / 4);
     for (int j = 0; j < 3; ++j) {
         const Ball& ball = kBalls[std::size_t(j)];
-        const Point p = on_circle(s.x(), s.y(), 120 * j + turn * 24 * age, radius);
+        const Point p = on_circle(s.x(), s.y(), 120 * j + turn * 24 * age, radius, pi_for(s.kind()));
         colours(b, ball.rim, ball.body);
         dot(b, p.x, p.y, h);
         colour(b, ball.core);

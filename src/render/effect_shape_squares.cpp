@@ -48,7 +48,7 @@ bool draw_burst(EffectSlot& s) {
         colours(b, c.pen, c.brush);
         const int radius = 3 * u + 10, h = 5 - u / 5;
         for (int j = 1; j <= 5; ++j) {
-            const Point p = on_circle(s.x(), s.y(), j * s.g.rnd(60), radius);
+            const Point p = on_circle(s.x(), s.y(), j * s.g.rnd(60), radius, pi_for(s.kind()));
             b.rectangle(p.x - h, p.y - h - u, p.x + h, p.y + h - u);
         }
     }

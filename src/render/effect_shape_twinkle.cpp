@@ -62,7 +62,7 @@ bool draw_twinkle(EffectSlot& s) {
         colours(b, at(t.dot_pen, step), at(t.dot_brush, step));
         const int h = std::max(1, 2 - age / 5) + grow;
         for (int j = 1; j <= 6; ++j) {
-            const Point p = on_circle(x, y, 60 * j + 2 * age, age + 20);
+            const Point p = on_circle(x, y, 60 * j + 2 * age, age + 20, pi_for(s.kind()));
             dot(b, p.x, p.y, h);
         }
     };

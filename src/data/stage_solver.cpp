@@ -287,6 +287,10 @@ Search run_search(Course& course, const SolveOptions& o, const Forbidden& forbid
     start.vx = o.start_column;
     start.y = o.start_row;
     start.phase = std::clamp(o.scroll_phase, 0, kScrollPeriod - 1);
+    start.scroll = o.scroll;
+    if (start.scroll >= kScrollMax) start.phase = 0;
+    start.jump = o.jump;
+    start.tdx = std::clamp(o.target_offset, -1, 1);
     s.nodes.push_back(Node{start, -1, 0, 0, 0, 0, -1, false});
 
     // Every exit is one node: the search ends when it comes out of the queue.
@@ -419,12 +423,17 @@ SolveResult solve_stage(const StageGrid& grid, const std::array<int32_t, 100>& p
         r.reason = "the start cell lies outside the view";
         return r;
     }
+    if (options.scroll < 0 || options.scroll > kScrollMax || options.jump < 0 ||
+        options.jump > kJumpTicks) {
+        r.reason = "the scroll or the jump of the start is out of range";
+        return r;
+    }
     if (!has_exit(grid)) {
         r.reason = "the stage has no exit (lower chip 6) in rows 0..19";
         return r;
     }
     Course course(grid, pass_lower, pass_upper);
-    if (course.solid(options.start_column, options.start_row, 0)) {
+    if (course.solid(options.scroll + options.start_column, options.start_row, 0)) {
         r.reason = "the start cell is solid";
         return r;
     }

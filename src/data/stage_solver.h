@@ -65,10 +65,15 @@ struct SolveResult {
     int states = 0;                     // positions the search visited
 };
 
+// Where the search starts: a stage start by default, or any moment of play
+// (her view cell, the scroll, her rising ticks left and her walk target).
 struct SolveOptions {
     int start_row = 17;
-    int start_column = 3;
+    int start_column = 3;       // view column 0..25
     int scroll_phase = 0;       // the scroll's sub-counter when play starts, 0..11
+    int scroll = 0;             // the view's scroll 0..74
+    int jump = 0;               // rising ticks left 0..5
+    int target_offset = 0;      // her walk target relative to her column, -1..1
     bool analyse_pits = true;   // decide for each pit crossing whether it can be avoided
     int max_states = 20'000'000;
 };

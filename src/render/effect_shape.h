@@ -5,6 +5,7 @@
 #pragma once
 #include "render/bitmap.h"
 #include "render/effect_kind.h"
+#include "render/raster_span.h"
 
 #include <algorithm>
 #include <array>
@@ -48,7 +49,25 @@ inline Point on_circle(int ox, int oy, double deg, double r, Pi pi) {
 }
 
 // A dot of half-size h: the ellipse in the box (cx - h, cy - h)-(cx + h, cy + h).
-inline void dot(Bitmap& b, int cx, int cy, int h) { b.ellipse(cx - h, cy - h, cx + h, cy + h); }
+// Most dots are one colour (a 1 px pen the colour of a solid brush); those
+// are filled a row at a time, the same pixels the canvas's ellipse gives
+// them, at a third of its cost (the particle effects draw hundreds a tick).
+inline void dot(Bitmap& b, int cx, int cy, int h) {
+    const bool one_colour = b.pen_colour == b.brush_colour && b.pen_width <= 1 &&
+                            b.brush_style == BrushStyle::solid;
+    if (!one_colour) {
+        b.ellipse(cx - h, cy - h, cx + h, cy + h);
+        return;
+    }
+    h = h < 0 ? -h : h; // a box given the wrong way round is the same box
+    if (h == 0) return;
+    const int top = cy - h, bottom = cy + h;
+    const int y0 = std::max(top, 0), y1 = std::min(bottom, b.height());
+    for (int y = y0; y < y1; ++y) {
+        const raster::Span row = raster::ellipse_row(cx - h, top, cx + h, bottom, y);
+        if (!row.empty()) raster::hspan(b, row.x0, row.x1, y, b.pen_colour);
+    }
+}
 
 // A hollow ring of radius r in the pen (the brush stays as it was set).
 inline void ring(Bitmap& b, int cx, int cy, int r) {

@@ -176,6 +176,32 @@ TEST(ShapePi, FifteenKindsTakePiAs314) {
         EXPECT_EQ(effect_shape::pi_for(row.kind) == Pi::p3_14, short_pi.count(row.kind) == 1) << row.kind;
 }
 
+// ---- dots ---------------------------------------------------------------------------------
+
+TEST(ShapeDots, OneColourDotsMatchTheCanvasEllipse) {
+    for (int h : {-3, 0, 1, 2, 3, 5, 8, 15, 40})
+        for (const auto& [cx, cy] : {std::pair{50, 40}, std::pair{0, 0}, std::pair{99, 3}, std::pair{-4, 70},
+                                     std::pair{60, 79}, std::pair{500, 500}}) {
+            Bitmap fast(100, 80, kBlack), slow(100, 80, kBlack);
+            for (Bitmap* b : {&fast, &slow}) {
+                b->pen_width = 1;
+                b->pen_colour = b->brush_colour = rgb(0x12AB34);
+            }
+            effect_shape::dot(fast, cx, cy, h);
+            slow.ellipse(cx - h, cy - h, cx + h, cy + h);
+            EXPECT_TRUE(fast.pixels() == slow.pixels()) << h << " at " << cx << "," << cy;
+        }
+}
+
+TEST(ShapeDots, TwoColourDotsKeepTheirRim) {
+    Bitmap b(40, 40, kBlack);
+    b.pen_colour = rgb(0xFFFFFF);
+    b.brush_colour = rgb(0xFF0000);
+    effect_shape::dot(b, 20, 20, 6);
+    EXPECT_EQ(b.pixel(14, 20), rgb(0xFFFFFF));
+    EXPECT_EQ(b.pixel(20, 20), rgb(0xFF0000));
+}
+
 // ---- kind 9: the spark burst ------------------------------------------------------------
 
 TEST_F(ShapeGame, SparkBurstSquaresSitWhereTheirRandomAnglesPutThem) {
@@ -375,6 +401,46 @@ TEST_F(ShapeGame, HeartIsFilledAndItsFillStaysInside) {
     EXPECT_LE(box->height(), 16);
     EXPECT_NE(b.pixel(256, 172 + 5), kBlack); // the inside of the V is filled
     EXPECT_EQ(b.pixel(256, 172 - 5), kBlack); // the dip between the lobes is not
+}
+
+TEST_F(ShapeGame, HeartsNearTheEdgesNeverSpillOverTheLayer) {
+    for (int kind : {129, 229})
+        for (int x : {0, 4, 256, 507, 511})
+            for (int y : {0, 6, 192, 379, 383}) {
+                pool().free_all();
+                const std::size_t s = spawn_kind(kind, x, y);
+                const int rise = 2, grow = kind == 129 ? 3 : 5, r0 = kind == 129 ? 4 : 3;
+                while (pool().ef_age[s] >= 1) {
+                    const int age = pool().ef_age[s] + 1;
+                    pass();
+                    const int r = r0 + age / grow, cy = y - rise * age;
+                    for (int py = 0; py < kViewHeight; ++py)
+                        for (int px = 0; px < kViewWidth; ++px) {
+                            if (g().bak.pixel(px, py) == kBlack) continue;
+                            ASSERT_TRUE(px >= x - 2 * r && px <= x + 2 * r && py >= cy - r && py <= cy + 2 * r)
+                                << kind << " at " << x << "," << y << " age " << age << ": " << px << "," << py;
+                        }
+                }
+            }
+}
+
+TEST_F(ShapeGame, KindsFarOutsideTheViewDrawNothingAndEndOnTime) {
+    for (const TableRow& row : kTable) {
+        if (row.last_age < 0) continue;
+        for (const auto& [x, y] : {std::pair{-100000, 50}, std::pair{50, 100000}, std::pair{1000000, -1000000}}) {
+            pool().free_all();
+            const std::size_t s = spawn_kind(row.kind, x, y);
+            int ticks = 0;
+            while (pool().ef_age[s] >= 1 && ticks < 100) {
+                pass();
+                ++ticks;
+                if (row.kind != 135) { // the storm's flash lights the whole layer wherever the bolt is
+                    EXPECT_TRUE(all_black(g().cg) && all_black(g().bak)) << row.kind << " at " << x;
+                }
+            }
+            EXPECT_EQ(ticks, std::max(1, row.last_age)) << row.kind;
+        }
+    }
 }
 
 } // namespace

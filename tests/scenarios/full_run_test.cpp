@@ -1,16 +1,19 @@
 // A whole official run on the shipped stages, driven like a player would:
-// start on the title, hold Right and keep throwing until the exit, click on
-// through the stage-clear screens, and back to the title from the after-run
-// screen; the records are updated.
+// start on the title, play each stage along the stage solver's way while
+// throwing at whatever comes, click on through the stage-clear screens, and
+// back to the title from the after-run screen; the records are updated.
 #include "app/headless_platform.h"
 #include "game/collision.h"
 #include "game/events.h"
 #include "game/game.h"
 #include "game/stage_end.h"
 #include "render/effect_spawn.h"
+#include "support/autopilot.h"
 #include "support/game_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace tsu {
 namespace {
@@ -43,20 +46,24 @@ TEST_F(Run, EightStagesFromTheTitleToTheAfterRunScreenAndBack) {
     for (int i = 0; i < 3; ++i) tick();
     press(vk::enter);
     ASSERT_EQ(g.mode, 1);
-    int stages_cleared = 0;
-    for (int t = 0; t < 8 * 1500 && g.mode != 2; ++t) {
+    testing::Autopilot pilot(g);
+    int stages_cleared = 0, lives_lost = 0, lives = g.my.lives;
+    for (int t = 0; t < 8 * 3000 && g.mode != 2; ++t) {
         if (g.mode == 1) {
-            FormKeyDown(g, vk::right);
-            if (t % 3 == 0) press('Z');
-            // Jump now and then to get over what stands in the way.
-            if (t % 17 == 0) press(vk::up);
-        } else if (g.mode == 3 && g.wipe == 0) {
-            ++stages_cleared;
-            FormKeyUp(g, vk::right);
-            press(vk::enter);
+            ASSERT_TRUE(pilot.step([this] { tick(); })) << "stage " << g.my.stage_no << ": " << pilot.reason();
+            lives_lost += std::max(0, lives - g.my.lives);
+            lives = g.my.lives;
+        } else {
+            if (g.mode == 3 && g.wipe == 0) {
+                ++stages_cleared;
+                pilot.restart();
+                press(vk::enter);
+            }
+            tick();
         }
-        tick();
     }
+    RecordProperty("lives_lost", lives_lost);
+    RecordProperty("replans", pilot.replans());
     ASSERT_EQ(g.mode, 2) << "the run did not end; stages cleared: " << stages_cleared;
     EXPECT_EQ(stages_cleared, 8);
     EXPECT_EQ(g.my.all_clear, 1);

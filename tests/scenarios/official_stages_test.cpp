@@ -14,6 +14,7 @@
 #include "data/stage_source.h"
 #include "game/events.h"
 #include "game/game.h"
+#include "support/autopilot.h"
 #include "support/game_fixture.h"
 
 #include <gtest/gtest.h>
@@ -185,13 +186,6 @@ struct Session {
         platform.tick += 1;
         Timer1Timer(g);
     }
-    // Flight from a treasure box would carry her off any way on foot; the
-    // solver's world has no power-ups, so it is taken away as it appears.
-    void no_flight() {
-        for (tman& it : g.item)
-            if (it.alive >= 1 && it.kind == 17) it.alive = 0;
-        g.my.fly = 0;
-    }
     int column() const { return g.my.x + g.scroll; }
 };
 
@@ -226,7 +220,7 @@ TEST_P(OfficialStage, TheSolversWayIsTheGamesWay) {
         while (next < events.size() && events[next].tick == t)
             deliver_input(s.g, events[next++], s.platform.answers);
         s.tick();
-        s.no_flight();
+        testing::take_away_flight(s.g);
         const int play_tick = t; // the tick just run was play tick t (the title ran first)
         if (s.g.mode == 1 && play_tick >= 1 && play_tick <= last) {
             const PathStep& p = r.path[std::size_t(play_tick)];
@@ -243,84 +237,21 @@ TEST_P(OfficialStage, TheSolversWayIsTheGamesWay) {
     EXPECT_EQ(s.g.my.y, r.path.back().cell.row);
 }
 
-// With its enemies the way is played like a player would: keys from the
-// solver's plan, a throw every few ticks at whatever comes, and after every
-// hit that throws her off the plan a new plan from where she is. In test
-// play a hit costs no life, so the question is whether the stage can be
-// crossed at all with its enemies in it.
-struct Autopilot : Session {
-    const Chips& chips;
-    std::unique_ptr<StageGrid> grid = std::make_unique<StageGrid>();
-    bool right = false, left = false;
-    bool nomal = false;
-    int replans = 0;
-
-    Autopilot(const StageGrid& stage, const Chips& c) : Session(stage), chips(c) {}
-    void hold(int key, bool& held, bool want) {
-        if (want && !held) FormKeyDown(g, key);
-        if (!want && held) FormKeyUp(g, key);
-        held = want;
-    }
-    // A plan from this moment of play on the grid as it is now.
-    SolveResult plan() {
-        ++replans;
-        for (int c = 0; c < kStageColumns; ++c)
-            for (int r = 0; r < kStageRows; ++r)
-                grid->at(c, r) = g.map[std::size_t(c + 1)][std::size_t(r + 1)];
-        SolveOptions o;
-        o.start_column = g.my.x;
-        o.start_row = g.my.y;
-        o.scroll = g.scroll;
-        o.scroll_phase = std::min(g.scroll_tick, 11);
-        o.jump = g.my.jump;
-        o.target_offset = g.my.target_x - g.my.x;
-        o.analyse_pits = false;
-        return solve_stage(*grid, chips.lower, chips.upper, o);
-    }
-    // Plays until the stage is cleared or `limit` ticks have run; the reason
-    // of the last plan if it found no way.
-    std::string run(int limit) {
-        g.test_play = true;
-        g.my.easy = nomal ? 0 : 1;
-        tick();
-        FormKeyDown(g, vk::enter);
-        FormKeyUp(g, vk::enter);
-        SolveResult r = plan();
-        std::size_t next = 1;
-        for (int t = 0; t < limit && g.mode == 1; ++t) {
-            if (next >= r.path.size()) {
-                r = plan();
-                next = 1;
-            }
-            if (!r.completable) return r.reason;
-            const PathStep& p = r.path[next];
-            hold(vk::right, right, p.walk == Walk::right);
-            hold(vk::left, left, p.walk == Walk::left);
-            if (p.jump) FormKeyDown(g, vk::up);
-            if (p.attack || t % 3 == 0) FormKeyDown(g, 'Z');
-            tick();
-            no_flight();
-            FormKeyUp(g, vk::up);
-            FormKeyUp(g, 'Z');
-            const bool on_plan = column() == p.cell.column && g.my.y == p.cell.row && g.scroll == p.scroll;
-            if (on_plan) {
-                ++next;
-            } else {
-                r = plan();
-                next = 1;
-            }
-        }
-        return {};
-    }
-};
-
+// With its enemies the way is played like a player would (see Autopilot).
+// In test play a hit costs no life, so the question is whether the stage can
+// be crossed at all with its enemies in it.
 TEST_P(OfficialStage, PlayedWithItsEnemiesAlongTheWayItIsCleared) {
-    Autopilot a(*grid, chips);
-    a.nomal = true;
-    const std::string failed = a.run(3000);
-    EXPECT_EQ(failed, "");
-    EXPECT_EQ(a.g.mode, 3) << "column " << a.g.my.x + a.g.scroll << ", row " << a.g.my.y;
-    RecordProperty("replans", a.replans);
+    Session s(*grid);
+    s.g.test_play = true;
+    s.g.my.easy = 0;
+    s.tick();
+    FormKeyDown(s.g, vk::enter);
+    FormKeyUp(s.g, vk::enter);
+    testing::Autopilot a(s.g);
+    for (int t = 0; t < 3000 && s.g.mode == 1; ++t)
+        ASSERT_TRUE(a.step([&s] { s.tick(); })) << a.reason();
+    EXPECT_EQ(s.g.mode, 3) << "column " << s.column() << ", row " << s.g.my.y;
+    RecordProperty("replans", a.replans());
 }
 
 // The first stage as shipped, enemies and all, through the headless runner

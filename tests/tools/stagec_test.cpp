@@ -126,7 +126,7 @@ TEST(ChipSource, ListsEveryChipOnceAndTheShippedChipsHaveTheirRoles) {
     EXPECT_EQ(read_text(kBuiltDat / "chip.dat"), format_chip_dat(lower, upper));
 }
 
-TEST(ShippedStages, RoundTripMatchTheirBuiltFilesLoadAndLeadToTheExit) {
+TEST(ShippedStages, RoundTripMatchTheirBuiltFilesAndLoadWithAnExit) {
     DataRoot root;
     fs::copy_file(kBuiltDat / "chip.dat", root.dat("chip.dat"));
     int stages = 0;
@@ -146,18 +146,12 @@ TEST(ShippedStages, RoundTripMatchTheirBuiltFilesLoadAndLeadToTheExit) {
         fs::copy_file(kBuiltDat / (name + ".dat"), root.dat(name + ".dat"));
         Game& g = root.g();
         ASSERT_TRUE(load_stage(g, n)) << name;
-        auto solid = [&g](int c, int r) {
-            const cell& k = g.map[std::size_t(c + 1)][std::size_t(r + 1)];
-            return g.pass_lower[std::size_t(k.lower)] != 0 || g.pass_upper[std::size_t(k.upper)] != 0;
-        };
-        // She starts at column 3, row 17 on the ground; the exit is on her
-        // row, the floor has no hole and nothing on the way is two cells high.
-        int exit = 3;
-        while (exit < 99 && g.map[std::size_t(exit + 1)][18].lower != 6) ++exit;
-        EXPECT_GT(exit, 60) << name;
-        EXPECT_FALSE(solid(3, 17)) << name;
-        for (int c = 3; c <= exit; ++c)
-            EXPECT_TRUE(solid(c, 18) && (!solid(c, 17) || !solid(c, 16))) << name << " " << c;
+        // Every stage has an exit door; whether she can reach it is the
+        // solver's question, asked of every shipped stage in its own test.
+        int exits = 0;
+        for (const auto& column : g.map)
+            for (const cell& k : column) exits += k.lower == 6;
+        EXPECT_GT(exits, 0) << name;
     }
     EXPECT_GE(stages, 8);
     EXPECT_TRUE(root.messages().empty());

@@ -1,7 +1,7 @@
 // The cost of one main tick at its busiest: a started run on the first stage
-// with 1000 enemies in the pool (200 of them in view), 100 enemy shots, all
-// 100 effect slots busy with seeded particle kinds, and the storm on the
-// light layer. Every iteration starts from the same state, its particles
+// with 1000 enemies in the pool (200 of them in view), 100 enemy shots and all
+// 100 effect slots busy, either with text kinds under a clear sky or with
+// seeded particle kinds and the storm on the light layer. Every iteration starts from the same state, its particles
 // already seeded, so each timed tick is the same steady busy tick.
 #include "app/headless_platform.h"
 #include "game/events.h"
@@ -34,7 +34,9 @@ struct BusyGame {
     Random random;
     int32_t frame_count = 0, scroll = 0, scroll_tick = 0;
 
-    BusyGame() {
+    enum class Scene { texts, particles_in_the_storm };
+
+    explicit BusyGame(Scene scene = Scene::particles_in_the_storm) {
         platform.echo_messages = false;
         Game& g = *game;
         g.platform = &platform;
@@ -45,7 +47,7 @@ struct BusyGame {
         if (g.mode != 1) return;
         g.wipe = 0;
         g.my.se_off = 1;
-        g.my.weather = 2; // the storm
+        g.my.weather = scene == Scene::texts ? 0 : 2; // clear sky or the storm
         // 200 enemies in view, 800 waiting beyond it.
         static constexpr int kInView[] = {1, 2, 3, 5, 9, 10, 11, 16, 17, 21};
         for (int k = 0; k < 200; ++k) spawn_teki(g, g.scroll + 4 + g.rnd(22), g.rnd(18), kInView[k % 10]);
@@ -60,10 +62,19 @@ struct BusyGame {
             s.image = 12;
             s.size = 10;
         }
-        // Every slot a particle kind, spread over the view.
-        const auto kinds = particle::particle_table();
-        for (int i = 0; i < kEffectSlots; ++i)
-            spawn_effect(g, 40 + g.rnd(430), 40 + g.rnd(300), kinds[std::size_t(i) % kinds.size()].kind, "");
+        if (scene == Scene::texts) {
+            // Every slot a text kind with a line of Japanese, spread over the view.
+            static constexpr int kTexts[] = {1, 2, 4, 5, 6, 8, 13, 14, 15, 16, 17, 18, 19,
+                                             97, 98, 99, 100, 106, 107, 199, 299, 301, 305, 310};
+            for (int i = 0; i < kEffectSlots; ++i)
+                spawn_effect(g, 40 + g.rnd(430), 40 + g.rnd(300), kTexts[std::size_t(i) % std::size(kTexts)],
+                             "見事な当たりっぷり");
+        } else {
+            // Every slot a particle kind, spread over the view.
+            const auto kinds = particle::particle_table();
+            for (int i = 0; i < kEffectSlots; ++i)
+                spawn_effect(g, 40 + g.rnd(430), 40 + g.rnd(300), kinds[std::size_t(i) % kinds.size()].kind, "");
+        }
         for (int t = 0; t < 2; ++t) Timer1Timer(g); // seeded and under way
         g.my.lives = 9;
         g.my.blink = 100; // the crowd does not end the run while we measure
@@ -107,8 +118,9 @@ struct BusyGame {
     }
 };
 
+// Argument 0: text kinds under a clear sky; 1: particle kinds in the storm.
 void BM_BusyPlayTick(benchmark::State& state) {
-    BusyGame b;
+    BusyGame b(state.range(0) == 0 ? BusyGame::Scene::texts : BusyGame::Scene::particles_in_the_storm);
     if (!b.ok) {
         state.SkipWithError("the game did not start a run (data root missing?)");
         return;
@@ -124,7 +136,7 @@ void BM_BusyPlayTick(benchmark::State& state) {
     }
     state.counters["busy_effect_slots"] = busy;
 }
-BENCHMARK(BM_BusyPlayTick)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_BusyPlayTick)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 // The parts of that tick that are drawn by the effects and the storm: the
 // effect pass over the 100 busy slots, and the background with the storm.

@@ -10,17 +10,17 @@ namespace tsu {
 void Bitmap::text_out(int x, int y, std::string_view utf8) {
     const TextEngine* e = engine();
     if (e == nullptr || empty()) return;
-    thread_local TextMask mask; // reused: no allocation per tick once grown
-    e->render_into(utf8, font.spec, mask);
-    if (brush_style == BrushStyle::solid) fill_rect({x, y, x + mask.width, y + mask.height});
-    const int x0 = std::max(0, -x), x1 = std::min(mask.width, width_ - x);
-    const int y0 = std::max(0, -y), y1 = std::min(mask.height, height_ - y);
+    thread_local TextRuns line; // reused: no allocation per tick once grown
+    e->runs_into(utf8, font.spec, line);
+    if (brush_style == BrushStyle::solid) fill_rect({x, y, x + line.width, y + line.height});
     const Colour ink = font.colour;
-    for (int my = y0; my < y1; ++my) {
-        const std::uint8_t* bits = mask.bits.data() + std::size_t(my) * std::size_t(mask.width);
-        Colour* row = pixels_.data() + std::size_t(y + my) * std::size_t(width_) + x;
-        for (int mx = x0; mx < x1; ++mx)
-            if (bits[mx] != 0) row[mx] = ink;
+    for (const InkRun& r : line.runs) {
+        const int py = y + r.y;
+        if (py < 0 || py >= height_) continue;
+        const int x0 = std::max(0, x + r.x0), x1 = std::min(width_, x + r.x1);
+        if (x0 >= x1) continue;
+        Colour* row = pixels_.data() + std::size_t(py) * std::size_t(width_);
+        std::fill(row + x0, row + x1, ink);
     }
 }
 

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <mutex>
+#include <string>
 #include <unordered_map>
 
 namespace tsu {
@@ -24,6 +25,7 @@ namespace {
 
 constexpr int kMaxPixels = 400;            // largest em drawn, pixels
 constexpr std::size_t kMaxCachedGlyphs = 20000;
+constexpr std::size_t kMaxCachedLines = 2000;
 constexpr FT_Pos kItalicShear = 0x0366A;   // x += 0.21 * y (16.16), like a slanted face
 
 int em_pixels(int size) {
@@ -60,6 +62,11 @@ class FreeTypeTextEngine final : public TextEngine {
 
     void render_into(std::string_view utf8, const FontSpec& font, TextMask& out) const override {
         const std::lock_guard lock(mutex_);
+        render_unlocked(utf8, font, out);
+    }
+
+  private:
+    void render_unlocked(std::string_view utf8, const FontSpec& font, TextMask& out) const {
         const int px = em_pixels(font.size);
         const LineMetrics lm = metrics(px);
         int width = 0;
@@ -81,6 +88,27 @@ class FreeTypeTextEngine final : public TextEngine {
             }
             pen += g.advance;
         }
+    }
+
+  public:
+    void runs_into(std::string_view utf8, const FontSpec& font, TextRuns& out) const override {
+        const std::lock_guard lock(mutex_);
+        line_key_.assign(utf8);
+        line_key_ += '\0';
+        line_key_ += char(em_pixels(font.size) & 0xFF);
+        line_key_ += char(em_pixels(font.size) >> 8);
+        line_key_ += char((font.bold ? 1 : 0) | (font.italic ? 2 : 0));
+        auto it = lines_.find(line_key_);
+        if (it == lines_.end()) {
+            if (lines_.size() >= kMaxCachedLines) lines_.clear();
+            TextRuns runs;
+            render_unlocked(utf8, font, line_mask_);
+            mask_to_runs(line_mask_, runs);
+            it = lines_.emplace(line_key_, std::move(runs)).first;
+        }
+        out.width = it->second.width;
+        out.height = it->second.height;
+        out.runs.assign(it->second.runs.begin(), it->second.runs.end());
     }
 
     int text_width(std::string_view utf8, const FontSpec& font) const override {
@@ -170,6 +198,9 @@ class FreeTypeTextEngine final : public TextEngine {
     mutable int size_px_ = 0;
     mutable std::unordered_map<std::uint64_t, Glyph> glyphs_;
     mutable std::unordered_map<int, LineMetrics> metrics_;
+    mutable std::unordered_map<std::string, TextRuns> lines_; // key: text, em, style
+    mutable std::string line_key_;
+    mutable TextMask line_mask_;
 };
 
 } // namespace

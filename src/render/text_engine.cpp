@@ -26,6 +26,23 @@ const TextEngine* default_text_engine() {
     return h.engine.get();
 }
 
+void mask_to_runs(const TextMask& mask, TextRuns& out) {
+    out.width = mask.width;
+    out.height = mask.height;
+    for (int y = 0; y < mask.height; ++y) {
+        const std::uint8_t* row = mask.bits.data() + std::size_t(y) * std::size_t(mask.width);
+        for (int x = 0; x < mask.width;) {
+            if (row[x] == 0) {
+                ++x;
+                continue;
+            }
+            const int x0 = x;
+            while (x < mask.width && row[x] != 0) ++x;
+            out.runs.push_back(InkRun{y, x0, x});
+        }
+    }
+}
+
 void set_default_text_engine(std::shared_ptr<const TextEngine> engine) {
     Holder& h = holder();
     const std::lock_guard lock(h.mutex);

@@ -27,6 +27,22 @@ struct TextMask {
     bool at(int x, int y) const { return bits[std::size_t(y) * std::size_t(width) + std::size_t(x)] != 0; }
 };
 
+// The same line as the horizontal runs of set pixels, row by row: drawing a
+// line costs one fill per run instead of a test per pixel of its box.
+struct InkRun {
+    int y = 0;      // row in the line
+    int x0 = 0;     // first set pixel
+    int x1 = 0;     // one past the last
+};
+struct TextRuns {
+    int width = 0;
+    int height = 0;
+    std::vector<InkRun> runs;
+};
+
+// Appends the runs of `mask` to `out` (which takes the mask's size).
+void mask_to_runs(const TextMask& mask, TextRuns& out);
+
 class TextEngine {
   public:
     virtual ~TextEngine() = default;
@@ -37,6 +53,15 @@ class TextEngine {
     // through this every tick without allocating once the mask has grown.
     virtual void render_into(std::string_view utf8, const FontSpec& font, TextMask& out) const {
         out = render(utf8, font);
+    }
+    // The line as runs, into `out` (reusing its storage). The FreeType
+    // engine keeps the runs of the lines it drew lately, since the game's
+    // texts stay the same from tick to tick.
+    virtual void runs_into(std::string_view utf8, const FontSpec& font, TextRuns& out) const {
+        thread_local TextMask mask;
+        render_into(utf8, font, mask);
+        out.runs.clear();
+        mask_to_runs(mask, out);
     }
     virtual int text_width(std::string_view utf8, const FontSpec& font) const = 0;
     virtual int text_height(std::string_view utf8, const FontSpec& font) const = 0;

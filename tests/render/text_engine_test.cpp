@@ -163,6 +163,32 @@ TEST_F(JapaneseText, RenderingIsDeterministicAndRenderIntoReusesTheMask) {
     EXPECT_GT(ink(a), 40);
 }
 
+// The runs the engine keeps for a line are the line's mask, for every style
+// of the same text (the styles must not share a kept line), and again the
+// same when the kept line is asked for once more.
+TEST_F(JapaneseText, InkRunsAreTheMaskForEveryStyleAndStayTheSame) {
+    auto set_pixels = [](const TextRuns& r) {
+        std::vector<std::uint8_t> bits(std::size_t(r.width) * std::size_t(r.height), 0);
+        for (const InkRun& run : r.runs) {
+            EXPECT_LT(run.x0, run.x1);
+            for (int x = run.x0; x < run.x1; ++x) bits[std::size_t(run.y * r.width + x)] = 1;
+        }
+        return bits;
+    };
+    const std::string text = "見事な当たりっぷり 12両";
+    for (const FontSpec f : {FontSpec{9, false, false}, FontSpec{9, true, false}, FontSpec{9, false, true},
+                             FontSpec{20, true, false}}) {
+        const TextMask m = engine_->render(text, f);
+        TextRuns first, again;
+        engine_->runs_into(text, f, first);
+        engine_->runs_into(text, f, again);
+        EXPECT_EQ(first.width, m.width);
+        EXPECT_EQ(first.height, m.height);
+        EXPECT_EQ(set_pixels(first), m.bits) << f.size << f.bold << f.italic;
+        EXPECT_EQ(set_pixels(again), m.bits);
+    }
+}
+
 TEST_F(JapaneseText, CanvasDrawsJapaneseInTheFontColourInsideTheBox) {
     Bitmap b(120, 30, kWhite);
     b.text_engine = engine_.get();

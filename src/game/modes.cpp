@@ -24,11 +24,11 @@ void show_title_picture(Game& g) {
         show_picture(g, g.rnd(2) == 0 ? "0.jpg" : "1.jpg");
 }
 
-void start_run(Game& g) {
+void begin_run(Game& g) {
     play_se(g, "1.wav");
-    g.stage_set = 0;
     g.mode = 1;
     tmy& my = g.my;
+    my.stage_no = 0;
     my.lives = 3;
     my.all_clear = 0;
     my.gold = 0;
@@ -36,10 +36,15 @@ void start_run(Game& g) {
     my.bunshin_stock = 1;
     my.danmaku_stock = 0;
     my.stages_played = 0;
-    reset_stage(g);
     my.stage_cleared.fill(0);
     g.gold_milestone.fill(0);
-    my.stage_no = 0;
+}
+
+void start_run(Game& g) {
+    begin_run(g);
+    g.stage_set = 0;
+    reset_stage(g);
+    tmy& my = g.my;
     // A stage that cannot be read was reported; the run does not go on.
     if (!load_stage(g, 0)) return;
     play_random_music(g);

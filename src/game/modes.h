@@ -6,6 +6,9 @@ namespace tsu {
 
 struct Game;
 
+// What every run starts with, official or on a pack: the start sound, play
+// mode, stage 0, three lives, no gold, one C and one A, no stage cleared.
+void begin_run(Game& g);
 void start_run(Game& g);
 void next_stage(Game& g);
 void back_to_editor(Game& g);

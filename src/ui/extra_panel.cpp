@@ -5,6 +5,7 @@
 #include "data/stage_file.h"
 #include "game/assets.h"
 #include "game/game.h"
+#include "game/modes.h"
 #include "ui/music.h"
 
 #include <array>
@@ -22,19 +23,8 @@ void start_pack(Game& g, int pack) {
     if (pack < 1 || pack > 6) return;
     g.cg.brush_colour = kBlack;
     g.cg.fill_rect(Rect{-1, -1, kViewWidth + 1, kViewHeight + 1});
-    play_se(g, "1.wav");
+    begin_run(g);
     tmy& my = g.my;
-    my.stage_no = 0;
-    g.mode = 1;
-    my.lives = 3;
-    my.all_clear = 0;
-    my.gold = 0;
-    my.muteki_stock = 1;
-    my.bunshin_stock = 1;
-    my.danmaku_stock = 0;
-    my.stages_played = 0;
-    my.stage_cleared.fill(0);
-    g.gold_milestone.fill(0);
     g.stage_set = pack;
     my.ex_play[std::size_t(pack)] += 1;
     reset_stage(g);

@@ -7,6 +7,7 @@
 #include "data/stage_dat.h"
 #include "data/stage_source.h"
 #include "support/game_fixture.h"
+#include "support/headless_run.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -42,20 +43,7 @@ struct EnemyStage : ::testing::Test {
         std::ofstream(root.path() / "dat" / "map0.dat", std::ios::binary) << format_stage_dat(grid);
     }
     json run(const std::string& script, int ticks) {
-        const auto in = out.path() / "in.txt";
-        std::ofstream(in) << script;
-        CommandLine cl;
-        cl.headless = true;
-        cl.root = root.str();
-        cl.seed_given = true;
-        cl.seed = 3;
-        cl.ticks = ticks;
-        cl.input = in.string();
-        cl.dump = (out.path() / "dump.json").string();
-        std::ostringstream err;
-        EXPECT_EQ(run_headless(cl, err), 0) << err.str();
-        std::ifstream f(cl.dump);
-        return json::parse(f);
+        return testing::run_headless_dump(root.path(), out.path(), script, ticks, 3);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "app/headless.h"
 #include "data/stage_dat.h"
 #include "support/game_fixture.h"
+#include "support/headless_run.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -47,20 +48,7 @@ struct Course : ::testing::Test {
     // "start" is replaced by the Enter that starts the run after tick 1.
     json run(const std::string& script, int ticks) {
         std::ofstream(root.path() / "dat" / "map0.dat", std::ios::binary) << format_stage_dat(grid);
-        const auto in = out.path() / "in.txt";
-        std::ofstream(in) << script;
-        CommandLine cl;
-        cl.headless = true;
-        cl.root = root.str();
-        cl.seed_given = true;
-        cl.seed = 11;
-        cl.ticks = ticks;
-        cl.input = in.string();
-        cl.dump = (out.path() / "dump.json").string();
-        std::ostringstream err;
-        EXPECT_EQ(run_headless(cl, err), 0) << err.str();
-        std::ifstream f(cl.dump);
-        return json::parse(f);
+        return testing::run_headless_dump(root.path(), out.path(), script, ticks, 11);
     }
     // One field of `my` after each tick count in `ticks`.
     V trace(const std::string& script, const char* field, const V& ticks) {

@@ -16,6 +16,7 @@
 #include "game/game.h"
 #include "support/autopilot.h"
 #include "support/game_fixture.h"
+#include "support/headless_run.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -262,20 +263,9 @@ TEST(OfficialRun, TheSolversScriptClearsTheFirstStageInTheHeadlessRunner) {
     ASSERT_TRUE(r.completable) << r.reason;
     testing::TempDir root, out;
     testing::copy_built_root(root.path());
-    const fs::path in = out.path() / "in.txt";
-    std::ofstream(in) << input_script(r);
-    CommandLine cl;
-    cl.headless = true;
-    cl.root = root.str();
-    cl.seed_given = true;
-    cl.seed = 7;
-    cl.ticks = r.path.back().tick + 2;
-    cl.input = in.string();
-    cl.dump = (out.path() / "dump.json").string();
-    std::ostringstream err;
-    ASSERT_EQ(run_headless(cl, err), 0) << err.str();
-    std::ifstream f(cl.dump);
-    const json d = json::parse(f);
+    const json d =
+        testing::run_headless_dump(root.path(), out.path(), input_script(r), r.path.back().tick + 2, 7);
+    ASSERT_FALSE(d.empty());
     EXPECT_EQ(d["mode"], 3);
     EXPECT_EQ(d["my"]["x"].get<int>() + d["scroll"].get<int>(), r.path.back().cell.column);
 }

@@ -140,7 +140,7 @@ BENCHMARK(BM_BusyPlayTick)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Repet
 
 // The parts of that tick that are drawn by the effects and the storm: the
 // effect pass over the 100 busy slots, and the background with the storm.
-void BM_BusyEffectPass(benchmark::State& state) {
+void time_one_step(benchmark::State& state, void (*step)(Game&)) {
     BusyGame b;
     if (!b.ok) {
         state.SkipWithError("the game did not start a run (data root missing?)");
@@ -150,26 +150,15 @@ void BM_BusyEffectPass(benchmark::State& state) {
         state.PauseTiming();
         b.restore();
         state.ResumeTiming();
-        draw_effects(*b.game);
+        step(*b.game);
         benchmark::ClobberMemory();
     }
 }
+
+void BM_BusyEffectPass(benchmark::State& state) { time_one_step(state, draw_effects); }
 BENCHMARK(BM_BusyEffectPass)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
-void BM_StormBackground(benchmark::State& state) {
-    BusyGame b;
-    if (!b.ok) {
-        state.SkipWithError("the game did not start a run (data root missing?)");
-        return;
-    }
-    for (auto _ : state) {
-        state.PauseTiming();
-        b.restore();
-        state.ResumeTiming();
-        draw_background_weather(*b.game);
-        benchmark::ClobberMemory();
-    }
-}
+void BM_StormBackground(benchmark::State& state) { time_one_step(state, draw_background_weather); }
 BENCHMARK(BM_StormBackground)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace

@@ -70,7 +70,7 @@ void BM_JapaneseTextLine24(benchmark::State& state) {
     }
     Bitmap view(kW, kH);
     view.text_engine = engine.get();
-    view.font.spec = {9, true, false};
+    view.font.style = {9, true, false};
     view.font.colour = rgb(0xFFFFFF);
     view.brush_style = BrushStyle::clear;
     const std::string line = "ぽわんでござる、ソラ坊くん！初期化完了、忍の里へ";

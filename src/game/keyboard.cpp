@@ -39,7 +39,7 @@ void escape(Game& g) {
     } else if (g.mode == 1) {
         g.paused = !g.paused;
         Bitmap& cg = g.cg;
-        cg.font.spec = FontSpec{15, true, false};
+        cg.font.style = FontStyle{15, true, false};
         cg.font.colour = kWhite;
         cg.brush_style = BrushStyle::clear;
         cg.text_out(30, 10, "-PAUSE-");

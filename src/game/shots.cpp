@@ -34,7 +34,7 @@ void draw_comment(Game& g, int slot, const tman& s) {
     cg.brush_style = BrushStyle::clear;
     for (const CommentCopy& copy : c.copies) {
         if (copy.size == 0) break;
-        cg.font.spec = FontSpec{copy.size, true, false};
+        cg.font.style = FontStyle{copy.size, true, false};
         cg.font.colour = copy.colour;
         const char* text = copy.second_text && c.second != nullptr ? c.second : c.text;
         cg.text_out(20 * s.x + copy.dx, 20 * s.y + copy.dy, text);

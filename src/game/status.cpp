@@ -108,7 +108,7 @@ void weapon_bar(Game& g) {
 }
 
 void draw_text(Bitmap& cg, int x, int y, const std::string& text, int size, bool bold, Colour c) {
-    cg.font.spec = FontSpec{size, bold, false};
+    cg.font.style = FontStyle{size, bold, false};
     cg.font.colour = c;
     cg.brush_style = BrushStyle::clear;
     cg.text_out(x, y, text);
@@ -124,7 +124,7 @@ void gold_counter(Game& g) {
     check_gold_milestones(g);
     Bitmap& cg = g.cg;
     const std::string text = std::to_string(g.gold_shown) + "両";
-    cg.font.spec = FontSpec{10, true, false};
+    cg.font.style = FontStyle{10, true, false};
     const int w = cg.text_width(text);
     cg.draw(490 - w, 0, g.cg_img[25]);
     draw_text(cg, 510 - w, 4, text, 10, true, g.mode == 1 ? kWhite : kBlack);
@@ -135,7 +135,7 @@ void combo_counter(Game& g) {
     if (my.combo <= 1) return;
     Bitmap& cg = g.cg;
     const std::string text = std::to_string(my.combo) + " Combo";
-    cg.font.spec = FontSpec{9, false, false};
+    cg.font.style = FontStyle{9, false, false};
     const int w = cg.text_width(text);
     const int level = std::clamp(5 * my.combo_timer + 50, 0, 255);
     draw_text(cg, 510 - w, 22, text, 9, false, g.mode == 1 ? rgb(level, level, level) : kBlack);

@@ -69,7 +69,7 @@ std::string play_record_text(const Game& g) {
 void draw_play_record_line(Game& g) {
     Bitmap& cg = g.cg;
     const std::string text = play_record_text(g);
-    cg.font.spec = FontSpec{8, true, false};
+    cg.font.style = FontStyle{8, true, false};
     cg.brush_style = BrushStyle::clear;
     const int w = cg.text_width(text);
     if (g.chara == 1) {

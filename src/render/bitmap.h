@@ -27,7 +27,7 @@ struct Rect {
 };
 
 struct Font {
-    FontSpec spec;
+    FontStyle style;
     Colour colour = kBlack;
 };
 

@@ -11,7 +11,7 @@ void Bitmap::text_out(int x, int y, std::string_view utf8) {
     const TextEngine* e = engine();
     if (e == nullptr || empty()) return;
     thread_local TextRuns line; // reused: no allocation per tick once grown
-    e->runs_into(utf8, font.spec, line);
+    e->runs_into(utf8, font.style, line);
     if (brush_style == BrushStyle::solid) fill_rect({x, y, x + line.width, y + line.height});
     const Colour ink = font.colour;
     for (const InkRun& r : line.runs) {
@@ -26,12 +26,12 @@ void Bitmap::text_out(int x, int y, std::string_view utf8) {
 
 int Bitmap::text_width(std::string_view utf8) const {
     const TextEngine* e = engine();
-    return e != nullptr ? e->text_width(utf8, font.spec) : 0;
+    return e != nullptr ? e->text_width(utf8, font.style) : 0;
 }
 
 int Bitmap::text_height(std::string_view utf8) const {
     const TextEngine* e = engine();
-    return e != nullptr ? e->text_height(utf8, font.spec) : 0;
+    return e != nullptr ? e->text_height(utf8, font.style) : 0;
 }
 
 } // namespace tsu

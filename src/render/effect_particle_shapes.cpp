@@ -77,7 +77,7 @@ void pair(EffectSlot& s, const ParticleKind& k, Record r, int) {
 void star(EffectSlot& s, const ParticleKind& k, Record r, int) {
     Bitmap& b = s.canvas;
     static constexpr const char* kStar = "★";
-    b.font.spec = FontSpec{std::max(1, r.size()), true, false};
+    b.font.style = FontStyle{std::max(1, r.size()), true, false};
     b.font.colour = by_age(k.ramp, r.age());
     b.brush_style = BrushStyle::clear;
     const Point p = at_radius(s, r, r.radius());

@@ -209,7 +209,7 @@ void draw_text_over(EffectSlot& s, Colour c) {
     const std::string& t = s.text();
     if (t.empty()) return;
     b.brush_style = BrushStyle::clear;
-    b.font.spec = FontSpec{9, true, false};
+    b.font.style = FontStyle{9, true, false};
     b.font.colour = c;
     b.text_out(s.x() - b.text_width(t) / 2, s.y() - b.text_height(t) / 2 - s.age(), t);
     b.brush_style = BrushStyle::solid;

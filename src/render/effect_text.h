@@ -24,7 +24,7 @@ class ClearBrush {
 
 // The effect texts use the canvas's one face; bold unless a kind says otherwise.
 inline void set_font(Bitmap& b, int size, bool bold = true, bool italic = false) {
-    b.font.spec = FontSpec{size, bold, italic};
+    b.font.style = FontStyle{size, bold, italic};
 }
 
 inline void put(Bitmap& b, int x, int y, std::string_view text, Colour colour) {

@@ -54,19 +54,19 @@ class FreeTypeTextEngine final : public TextEngine {
     FreeTypeTextEngine(const FreeTypeTextEngine&) = delete;
     FreeTypeTextEngine& operator=(const FreeTypeTextEngine&) = delete;
 
-    TextMask render(std::string_view utf8, const FontSpec& font) const override {
+    TextMask render(std::string_view utf8, const FontStyle& font) const override {
         TextMask m;
         render_into(utf8, font, m);
         return m;
     }
 
-    void render_into(std::string_view utf8, const FontSpec& font, TextMask& out) const override {
+    void render_into(std::string_view utf8, const FontStyle& font, TextMask& out) const override {
         const std::lock_guard lock(mutex_);
         render_unlocked(utf8, font, out);
     }
 
   private:
-    void render_unlocked(std::string_view utf8, const FontSpec& font, TextMask& out) const {
+    void render_unlocked(std::string_view utf8, const FontStyle& font, TextMask& out) const {
         const int px = em_pixels(font.size);
         const LineMetrics lm = metrics(px);
         int width = 0;
@@ -91,7 +91,7 @@ class FreeTypeTextEngine final : public TextEngine {
     }
 
   public:
-    void runs_into(std::string_view utf8, const FontSpec& font, TextRuns& out) const override {
+    void runs_into(std::string_view utf8, const FontStyle& font, TextRuns& out) const override {
         const std::lock_guard lock(mutex_);
         line_key_.assign(utf8);
         line_key_ += '\0';
@@ -111,7 +111,7 @@ class FreeTypeTextEngine final : public TextEngine {
         out.runs.assign(it->second.runs.begin(), it->second.runs.end());
     }
 
-    int text_width(std::string_view utf8, const FontSpec& font) const override {
+    int text_width(std::string_view utf8, const FontStyle& font) const override {
         const std::lock_guard lock(mutex_);
         const int px = em_pixels(font.size);
         int width = 0;
@@ -119,7 +119,7 @@ class FreeTypeTextEngine final : public TextEngine {
         return width;
     }
 
-    int text_height(std::string_view, const FontSpec& font) const override {
+    int text_height(std::string_view, const FontStyle& font) const override {
         const std::lock_guard lock(mutex_);
         return metrics(em_pixels(font.size)).height;
     }
@@ -142,7 +142,7 @@ class FreeTypeTextEngine final : public TextEngine {
         return m;
     }
 
-    const Glyph& glyph(int px, const FontSpec& font, char32_t cp) const {
+    const Glyph& glyph(int px, const FontStyle& font, char32_t cp) const {
         const std::uint64_t key = (std::uint64_t(px) << 32) | (std::uint64_t(font.bold) << 31) |
                                   (std::uint64_t(font.italic) << 30) | std::uint64_t(cp);
         if (const auto it = glyphs_.find(key); it != glyphs_.end()) return it->second;
@@ -151,7 +151,7 @@ class FreeTypeTextEngine final : public TextEngine {
     }
 
     // Rasterises one glyph; a glyph the font cannot give is empty with no advance.
-    Glyph load(int px, const FontSpec& font, char32_t cp) const {
+    Glyph load(int px, const FontStyle& font, char32_t cp) const {
         Glyph g;
         if (size_px_ != px) {
             if (FT_Set_Pixel_Sizes(face_, 0, FT_UInt(px)) != 0) return g;

@@ -11,11 +11,11 @@ namespace tsu {
 
 // Font request as the game states it: point size at 96 DPI (pixel height =
 // size * 96 / 72), bold and italic.
-struct FontSpec {
+struct FontStyle {
     int size = 9;
     bool bold = false;
     bool italic = false;
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontStyle&) const = default;
 };
 
 // A rendered line of text: a 1-bit coverage mask (0 or 1 per pixel), no
@@ -48,23 +48,23 @@ class TextEngine {
     virtual ~TextEngine() = default;
     // Renders UTF-8 text into a mask whose top-left is the text's top-left
     // corner as drawn by text_out (top of the line, including leading).
-    virtual TextMask render(std::string_view utf8, const FontSpec& font) const = 0;
+    virtual TextMask render(std::string_view utf8, const FontStyle& font) const = 0;
     // The same into `out`, reusing its storage: the canvas draws its texts
     // through this every tick without allocating once the mask has grown.
-    virtual void render_into(std::string_view utf8, const FontSpec& font, TextMask& out) const {
+    virtual void render_into(std::string_view utf8, const FontStyle& font, TextMask& out) const {
         out = render(utf8, font);
     }
     // The line as runs, into `out` (reusing its storage). The FreeType
     // engine keeps the runs of the lines it drew lately, since the game's
     // texts stay the same from tick to tick.
-    virtual void runs_into(std::string_view utf8, const FontSpec& font, TextRuns& out) const {
+    virtual void runs_into(std::string_view utf8, const FontStyle& font, TextRuns& out) const {
         thread_local TextMask mask;
         render_into(utf8, font, mask);
         out.runs.clear();
         mask_to_runs(mask, out);
     }
-    virtual int text_width(std::string_view utf8, const FontSpec& font) const = 0;
-    virtual int text_height(std::string_view utf8, const FontSpec& font) const = 0;
+    virtual int text_width(std::string_view utf8, const FontStyle& font) const = 0;
+    virtual int text_height(std::string_view utf8, const FontStyle& font) const = 0;
 };
 
 // The process-wide text engine the canvases use (like the system's font

@@ -42,7 +42,7 @@ void shadowed(Bitmap& cg, int x, int y, const std::string& s, Colour shadow, Col
     text(cg, x, y, s, colour);
 }
 
-void set_font(Bitmap& cg, int size) { cg.font.spec = FontSpec{size, true, false}; }
+void set_font(Bitmap& cg, int size) { cg.font.style = FontStyle{size, true, false}; }
 
 } // namespace
 

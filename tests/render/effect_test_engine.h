@@ -20,22 +20,22 @@ namespace tsu::test {
 // size + 4 px high; every pixel of the box is ink.
 class BlockTextEngine final : public TextEngine {
   public:
-    static int char_width(const FontSpec& f) { return f.size + (f.bold ? 1 : 0) + (f.italic ? 2 : 0); }
-    static int line_height(const FontSpec& f) { return f.size + 4; }
+    static int char_width(const FontStyle& f) { return f.size + (f.bold ? 1 : 0) + (f.italic ? 2 : 0); }
+    static int line_height(const FontStyle& f) { return f.size + 4; }
 
-    TextMask render(std::string_view utf8, const FontSpec& font) const override {
+    TextMask render(std::string_view utf8, const FontStyle& font) const override {
         TextMask m;
         m.width = text_width(utf8, font);
         m.height = line_height(font);
         m.bits.assign(std::size_t(m.width) * std::size_t(m.height), 1);
         return m;
     }
-    int text_width(std::string_view utf8, const FontSpec& font) const override {
+    int text_width(std::string_view utf8, const FontStyle& font) const override {
         int n = 0;
         for (std::size_t i = 0; i < utf8.size(); ++n) utf8::next(utf8, i);
         return n * char_width(font);
     }
-    int text_height(std::string_view, const FontSpec& font) const override {
+    int text_height(std::string_view, const FontStyle& font) const override {
         return line_height(font);
     }
 };

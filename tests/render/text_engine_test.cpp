@@ -17,7 +17,7 @@ using namespace tsu::test;
 // Every byte is a 2 x 3 glyph: ink on the left column, blank on the right.
 class ColumnEngine final : public TextEngine {
   public:
-    TextMask render(std::string_view utf8, const FontSpec& font) const override {
+    TextMask render(std::string_view utf8, const FontStyle& font) const override {
         TextMask m;
         m.width = text_width(utf8, font);
         m.height = 3;
@@ -26,10 +26,10 @@ class ColumnEngine final : public TextEngine {
             for (int x = 0; x < m.width; x += 2) m.bits[std::size_t(y * m.width + x)] = 1;
         return m;
     }
-    int text_width(std::string_view utf8, const FontSpec& font) const override {
+    int text_width(std::string_view utf8, const FontStyle& font) const override {
         return int(utf8.size()) * (font.bold ? 3 : 2);
     }
-    int text_height(std::string_view, const FontSpec&) const override { return 3; }
+    int text_height(std::string_view, const FontStyle&) const override { return 3; }
 };
 
 TEST(CanvasText, SolidBrushFillsTheTextBoxFirst) {
@@ -116,18 +116,18 @@ TEST_F(JapaneseText, FontFileIsFoundAndReadable) {
 }
 
 TEST_F(JapaneseText, SizesArePointsAt96Dpi) {
-    const FontSpec s9{9, false, false}, s8{8, false, false};
+    const FontStyle s9{9, false, false}, s8{8, false, false};
     EXPECT_EQ(engine_->text_width("あ", s9), 12); // a full-width glyph advances one em
     EXPECT_EQ(engine_->text_width("あ", s8), 11);
     const int h9 = engine_->text_height("あ", s9);
     EXPECT_GE(h9, 12);
     EXPECT_LE(h9, 16);
     EXPECT_LT(engine_->text_height("あ", s8), h9 + 1);
-    EXPECT_GT(engine_->text_height("あ", FontSpec{20, false, false}), h9);
+    EXPECT_GT(engine_->text_height("あ", FontStyle{20, false, false}), h9);
 }
 
 TEST_F(JapaneseText, WidthGrowsWithTheText) {
-    const FontSpec f{9, false, false};
+    const FontStyle f{9, false, false};
     EXPECT_EQ(engine_->text_width("", f), 0);
     EXPECT_LT(engine_->text_width("a", f), engine_->text_width("ab", f));
     EXPECT_LT(engine_->text_width("忍", f), engine_->text_width("忍者", f));
@@ -139,21 +139,21 @@ TEST_F(JapaneseText, WidthGrowsWithTheText) {
 }
 
 TEST_F(JapaneseText, BoldIsWiderAndInkier) {
-    const FontSpec plain{9, false, false}, bold{9, true, false};
+    const FontStyle plain{9, false, false}, bold{9, true, false};
     const std::string text = "HI-SCORE 1200両";
     EXPECT_GE(engine_->text_width(text, bold), engine_->text_width(text, plain));
     EXPECT_GT(ink(engine_->render(text, bold)), ink(engine_->render(text, plain)));
 }
 
 TEST_F(JapaneseText, ItalicLeansAndKeepsTheAdvance) {
-    const FontSpec plain{12, false, false}, italic{12, false, true};
+    const FontStyle plain{12, false, false}, italic{12, false, true};
     const TextMask a = engine_->render("l", plain), b = engine_->render("l", italic);
     EXPECT_EQ(a.width, b.width);
     EXPECT_NE(a.bits, b.bits);
 }
 
 TEST_F(JapaneseText, RenderingIsDeterministicAndRenderIntoReusesTheMask) {
-    const FontSpec f{9, true, false};
+    const FontStyle f{9, true, false};
     const TextMask a = engine_->render("初期化しています", f);
     TextMask b;
     b.bits.assign(10000, 1);
@@ -176,8 +176,8 @@ TEST_F(JapaneseText, InkRunsAreTheMaskForEveryStyleAndStayTheSame) {
         return bits;
     };
     const std::string text = "見事な当たりっぷり 12両";
-    for (const FontSpec f : {FontSpec{9, false, false}, FontSpec{9, true, false}, FontSpec{9, false, true},
-                             FontSpec{20, true, false}}) {
+    for (const FontStyle f : {FontStyle{9, false, false}, FontStyle{9, true, false}, FontStyle{9, false, true},
+                             FontStyle{20, true, false}}) {
         const TextMask m = engine_->render(text, f);
         TextRuns first, again;
         engine_->runs_into(text, f, first);
@@ -192,7 +192,7 @@ TEST_F(JapaneseText, InkRunsAreTheMaskForEveryStyleAndStayTheSame) {
 TEST_F(JapaneseText, CanvasDrawsJapaneseInTheFontColourInsideTheBox) {
     Bitmap b(120, 30, kWhite);
     b.text_engine = engine_.get();
-    b.font.spec = {9, false, false};
+    b.font.style = {9, false, false};
     b.font.colour = kRed;
     b.brush_colour = kGreen;
     const std::string text = "ぽわんでござる";
@@ -212,20 +212,20 @@ TEST_F(JapaneseText, CanvasDrawsJapaneseInTheFontColourInsideTheBox) {
 }
 
 TEST_F(JapaneseText, GlyphsForEveryKanaAndKanjiTheGameShows) {
-    const FontSpec f{9, false, false};
+    const FontStyle f{9, false, false};
     for (const char* s : {"あ", "ア", "ン", "両", "忍", "初", "期", "化", "★"}) {
         EXPECT_GT(ink(engine_->render(s, f)), 5) << s;
     }
 }
 
 TEST_F(JapaneseText, ZeroAndNegativeSizesStillDraw) {
-    EXPECT_EQ(engine_->text_width("あ", FontSpec{0, false, false}), 12);
-    EXPECT_EQ(engine_->text_width("あ", FontSpec{-9, false, false}), 12);
-    EXPECT_GT(engine_->text_width("あ", FontSpec{100000, false, false}), 100);
+    EXPECT_EQ(engine_->text_width("あ", FontStyle{0, false, false}), 12);
+    EXPECT_EQ(engine_->text_width("あ", FontStyle{-9, false, false}), 12);
+    EXPECT_GT(engine_->text_width("あ", FontStyle{100000, false, false}), 100);
 }
 
 TEST_F(JapaneseText, MalformedUtf8DrawsReplacementsNotGarbage) {
-    const FontSpec f{9, false, false};
+    const FontStyle f{9, false, false};
     const std::string bad = std::string("a\xE3\x81") + "\xFF" + "b";
     const TextMask m = engine_->render(bad, f);
     EXPECT_EQ(m.width, engine_->text_width(bad, f));

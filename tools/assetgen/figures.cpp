@@ -89,7 +89,7 @@ void hgradient(Bitmap& b, int l, int t, int r, int bottom, Colour left, Colour r
 
 int text(Bitmap& b, int x, int y, std::string_view utf8, int size, bool bold, Colour c, Colour shadow) {
     b.brush_style = BrushStyle::clear;
-    b.font.spec = {size, bold, false};
+    b.font.style = {size, bold, false};
     if (shadow != kNone) {
         b.font.colour = shadow;
         b.text_out(x + 1, y + 1, utf8);
@@ -102,7 +102,7 @@ int text(Bitmap& b, int x, int y, std::string_view utf8, int size, bool bold, Co
 
 int text_width(std::string_view utf8, int size, bool bold) {
     Bitmap probe(1, 1);
-    probe.font.spec = {size, bold, false};
+    probe.font.style = {size, bold, false};
     return probe.text_width(utf8);
 }
 

@@ -18,7 +18,7 @@ Colour channel_max(Colour a, Colour b) {
 }
 
 void caption(Bitmap& b, int x, int y, const std::string& text, int size) {
-    b.font.spec = FontSpec{size, true, false};
+    b.font.style = FontStyle{size, true, false};
     b.font.colour = kCaptionColour;
     b.brush_style = BrushStyle::clear;
     b.text_out(x, y, text);

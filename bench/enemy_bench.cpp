@@ -2,7 +2,7 @@
 // enemies in the pool with 200 of them in view, 100 enemy shots, then one
 // enemy step and the two collision passes of a tick. Every iteration starts
 // from the same crowd.
-#include "app/headless_platform.h"
+#include "bench_game.h"
 #include "game/collision.h"
 #include "game/enemies.h"
 #include "game/events.h"
@@ -16,22 +16,14 @@
 namespace tsu {
 namespace {
 
-struct Crowd {
-    HeadlessPlatform platform;
-    std::unique_ptr<Game> game = std::make_unique<Game>();
-    bool ok = false;
+struct Crowd : BenchGame {
     std::array<tman, 1002> teki{};
     std::array<tman, 101> teki_shot{};
     tmy my;
 
     Crowd() {
-        platform.echo_messages = false;
-        Game& g = *game;
-        g.platform = &platform;
-        g.root = TSUMIKIYA_GAME_DIR;
-        g.random.reseed(1);
-        ok = FormCreate(g);
         if (!ok) return;
+        Game& g = *game;
         g.mode = 1;
         g.my.se_off = 1;
         g.my.easy = 0;

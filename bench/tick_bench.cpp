@@ -1,5 +1,5 @@
 // The cost of whole main ticks, drawing included, on the generated data root.
-#include "app/headless_platform.h"
+#include "bench_game.h"
 #include "game/events.h"
 #include "game/game.h"
 
@@ -9,19 +9,6 @@
 
 namespace tsu {
 namespace {
-
-struct BenchGame {
-    HeadlessPlatform platform;
-    std::unique_ptr<Game> game = std::make_unique<Game>();
-    bool ok = false;
-    BenchGame() {
-        platform.echo_messages = false;
-        game->platform = &platform;
-        game->root = TSUMIKIYA_GAME_DIR;
-        game->random.reseed(1);
-        ok = FormCreate(*game);
-    }
-};
 
 // One title tick: the play/record line over the title picture, the effect
 // pool walk and the light layer's clear and merge.

@@ -93,10 +93,11 @@ class FreeTypeTextEngine final : public TextEngine {
   public:
     void runs_into(std::string_view utf8, const FontStyle& font, TextRuns& out) const override {
         const std::lock_guard lock(mutex_);
+        const int px = em_pixels(font.size);
         line_key_.assign(utf8);
         line_key_ += '\0';
-        line_key_ += char(em_pixels(font.size) & 0xFF);
-        line_key_ += char(em_pixels(font.size) >> 8);
+        line_key_ += char(px & 0xFF);
+        line_key_ += char(px >> 8);
         line_key_ += char((font.bold ? 1 : 0) | (font.italic ? 2 : 0));
         auto it = lines_.find(line_key_);
         if (it == lines_.end()) {

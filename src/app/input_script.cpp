@@ -16,7 +16,8 @@ namespace {
 constexpr std::pair<const char*, int> kNamedKeys[] = {
     {"Left", vk::left},   {"Right", vk::right}, {"Up", vk::up},   {"Down", vk::down},
     {"Shift", vk::shift}, {"Enter", vk::enter}, {"Esc", vk::esc}, {"F1", vk::f1},
-    {"Yen", vk::yen},
+    {"Yen", vk::yen},     {"Backspace", vk::backspace}, {"Tab", vk::tab},
+    {"Space", vk::space}, {"Home", vk::home}, {"End", vk::end}, {"Delete", vk::del},
 };
 
 } // namespace
@@ -48,6 +49,8 @@ std::string format_input_event(const InputEvent& e) {
     case InputEvent::Type::text: return out + "text " + e.text;
     case InputEvent::Type::click: return out + "click " + e.text;
     case InputEvent::Type::music: return out + "music done";
+    case InputEvent::Type::focus: return out + (e.yes ? "focus next" : "focus prev");
+    case InputEvent::Type::press: return out + "press";
     }
     return out;
 }
@@ -125,6 +128,16 @@ bool parse_line(const std::string& raw, int line_no, InputEvent& e, std::string&
             why = "music needs done";
             return false;
         }
+    } else if (verb == "focus") {
+        in >> a;
+        e.type = InputEvent::Type::focus;
+        if (a != "next" && a != "prev") {
+            why = "focus needs next or prev";
+            return false;
+        }
+        e.yes = a == "next";
+    } else if (verb == "press") {
+        e.type = InputEvent::Type::press;
     } else if (verb == "text" || verb == "click") {
         e.type = verb == "text" ? InputEvent::Type::text : InputEvent::Type::click;
         std::string rest;
@@ -209,15 +222,17 @@ void deliver_input(Game& g, const InputEvent& e, std::deque<bool>& answers) {
         break;
     case InputEvent::Type::mouse:
         if (e.down)
-            cgMouseDown(g, e.button, e.x, e.y);
+            mouse_down(g, e.button, e.x, e.y);
         else
-            cgMouseUp(g, e.button, e.x, e.y);
+            mouse_up(g, e.button, e.x, e.y);
         break;
-    case InputEvent::Type::move: cgMouseMove(g, e.x, e.y); break;
+    case InputEvent::Type::move: mouse_move(g, e.x, e.y); break;
     case InputEvent::Type::answer: answers.push_back(e.yes); break;
     case InputEvent::Type::text: text_input(g, e.text); break;
     case InputEvent::Type::click: click_control(g, e.text); break;
     case InputEvent::Type::music: mid_pNotify(g, true); break;
+    case InputEvent::Type::focus: focus_move(g, e.yes ? 1 : -1); break;
+    case InputEvent::Type::press: press_focused(g); break;
     }
 }
 

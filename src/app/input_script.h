@@ -2,12 +2,16 @@
 // comment; an event at tick t is delivered after t ticks have run.
 //
 //   <t> key <NAME> down|up        NAME: Left Right Up Down Shift Enter Esc F1 Yen A..Z
-//   <t> mouse left|right down|up <x> <y>     view pixels
+//                                 Backspace Tab Space Home End Delete
+//   <t> mouse left|right down|up <x> <y>     client pixels (the view's, and the
+//                                            editor's column and row)
 //   <t> move <x> <y>
 //   <t> answer yes|no             answer to the next Yes/No question (default yes)
 //   <t> text <utf-8 text>         typed into the focused edit field
 //   <t> click <control-name>      press a panel control by its name
 //   <t> music done                the music track ran to its end
+//   <t> focus next|prev           move the focus through the open panel's controls
+//   <t> press                     press the focused control
 #pragma once
 #include "game/events.h"
 
@@ -19,14 +23,14 @@
 namespace tsu {
 
 struct InputEvent {
-    enum class Type { key, mouse, move, answer, text, click, music };
+    enum class Type { key, mouse, move, answer, text, click, music, focus, press };
     int32_t tick = 0;
     Type type = Type::key;
     int key = 0;             // virtual-key code (key)
     bool down = false;       // key, mouse
     MouseButton button = MouseButton::left;
     int x = 0, y = 0;        // mouse, move
-    bool yes = true;         // answer
+    bool yes = true;         // answer; focus: true = next
     std::string text;        // text, click (control name)
     int line = 0;            // line of the script, for messages
 };

@@ -28,6 +28,24 @@ constexpr std::pair<const char*, int> kPlaces[] = {
     {"north", SDL_CONTROLLER_BUTTON_Y},
 };
 
+// The focus moves back with up and left, on with down and right.
+int menu_step(int input) {
+    switch (input) {
+    case SDL_CONTROLLER_BUTTON_DPAD_UP:
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return -1;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return 1;
+    default: break;
+    }
+    if (input == axis_input(SDL_CONTROLLER_AXIS_LEFTX, false) ||
+        input == axis_input(SDL_CONTROLLER_AXIS_LEFTY, false))
+        return -1;
+    if (input == axis_input(SDL_CONTROLLER_AXIS_LEFTX, true) ||
+        input == axis_input(SDL_CONTROLLER_AXIS_LEFTY, true))
+        return 1;
+    return 0;
+}
+
 } // namespace
 
 int pad_input_from_name(std::string_view name) {
@@ -108,14 +126,16 @@ void Gamepads::press(Pad& pad, int input, bool down, const Sink& sink) {
     if (pad.down[std::size_t(input)]) return;
     pad.down[std::size_t(input)] = true;
     const Context context = sink.context();
+    sent.clear();
     if (context == Context::play) {
         sent = codes_[std::size_t(input)];
+    } else if (context == Context::panel) {
+        const int step = menu_step(input);
+        if (step != 0) sink.focus(step);
+        else if (input == SDL_CONTROLLER_BUTTON_A) sink.press();
+        else if (input == SDL_CONTROLLER_BUTTON_B) sent = {vk::esc}; // east closes the panel
     } else if (input == SDL_CONTROLLER_BUTTON_A) {
-        sent = {vk::enter}; // south presses: starts a run, goes on from a result screen
-    } else if (input == SDL_CONTROLLER_BUTTON_B && context == Context::panel) {
-        sent = {vk::esc};   // east closes the panel
-    } else {
-        sent.clear();
+        sent = {vk::enter}; // south starts a run and goes on from a result screen
     }
     for (const int vk : sent) sink.key(vk, true);
 }

@@ -3,7 +3,9 @@
 // the actions they are bound to (pad_* settings; defaults: d-pad and left
 // stick walk, south jumps, west throws, north special, east ring, shoulders
 // the techniques, Start pauses, Back gives up). Outside play the pad steers
-// the menus instead: south presses, east closes a panel.
+// the menus instead: on the title and the result screens south goes on
+// (Enter); in a panel the d-pad and the stick move the focus, south presses
+// the focused control and east closes the panel.
 #pragma once
 #include <array>
 #include <functional>
@@ -29,10 +31,14 @@ class Gamepads {
     // Where the game is: in play the bindings count; on the title and the
     // result screens, and in a panel, the pad steers the menus.
     enum class Context { play, menu, panel };
-    // What the pads drive: `key` delivers a virtual-key code down or up.
+    // What the pads drive: `key` delivers a virtual-key code down or up,
+    // `focus` moves a panel's focus (+1 next, -1 previous), `press` presses
+    // the focused control.
     struct Sink {
         std::function<void(int vk, bool down)> key;
         std::function<Context()> context;
+        std::function<void(int step)> focus;
+        std::function<void()> press;
     };
 
     static constexpr int kButtons = 32;             // SDL_CONTROLLER_BUTTON_MAX and room

@@ -95,6 +95,7 @@ bool is_editing_key(int scancode) {
     switch (scancode) {
     case SDL_SCANCODE_BACKSPACE:
     case SDL_SCANCODE_TAB:
+    case SDL_SCANCODE_SPACE:
     case SDL_SCANCODE_DELETE:
     case SDL_SCANCODE_HOME:
     case SDL_SCANCODE_END:

@@ -41,9 +41,9 @@ class KeyBindings {
     std::array<std::vector<int>, kScancodes> codes_{};
 };
 
-// Keys that edit text: while a panel is open they reach the panel as
-// themselves (Backspace, Tab, Delete, Home, End, the arrows, Return, Escape),
-// whatever the bindings say.
+// Keys that edit text and press buttons: while a panel is open they reach it
+// as themselves (Backspace, Tab, Space, Delete, Home, End, the arrows,
+// Return, Escape), whatever the bindings say.
 bool is_editing_key(int scancode);
 
 // Key events to the codes the game's key handlers receive. A release sends

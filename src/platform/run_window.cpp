@@ -147,21 +147,21 @@ class WindowRun {
     }
 
     Gamepads::Context pad_context() const {
-        if (!game_.panels.none_open()) return Gamepads::Context::panel;
+        if (panel_open(game_)) return Gamepads::Context::panel;
         return game_.mode == 1 ? Gamepads::Context::play : Gamepads::Context::menu;
     }
 
     // A key goes to the actions it is bound to (see KeyRouter).
     void key(int scancode, bool down, bool repeat) {
         const std::vector<int> codes =
-            keys_.route(scancode, down, repeat, !game_.panels.none_open());
+            keys_.route(scancode, down, repeat, panel_open(game_));
         for (const int vk : codes) deliver_key(vk, down);
     }
 
     // The window lost the focus or was minimised: play pauses as Esc does.
     void focus_lost() {
         if (!settings_.pause_on_focus_loss || !cl_.input.empty() || !cl_.replay.empty()) return;
-        if (game_.mode != 1 || game_.paused || game_.editor || !game_.panels.none_open()) return;
+        if (game_.mode != 1 || game_.paused || game_.editor || panel_open(game_)) return;
         deliver_key(vk::esc, true);
         deliver_key(vk::esc, false);
     }
@@ -201,6 +201,7 @@ class WindowRun {
             ++next_event_;
         }
         sync_client_size();
+        sync_text_input();
     }
 
     void mouse_event(MouseButton button, bool down, ClientPoint p) {
@@ -221,19 +222,51 @@ class WindowRun {
         const int index = button == MouseButton::left ? 0 : 1;
         const ClientPoint p = window_.map_mouse(b.x, b.y);
         if (down) {
-            if (!press_reaches_view(p)) return; // the border and the editor's margin
+            if (!p.inside) return; // the black border around the picture
             pressed_[index] = true;
             mouse_event(button, true, p);
         } else if (pressed_[index]) {
             // A release pairs with its press wherever the pointer went.
             pressed_[index] = false;
-            mouse_event(button, false, clamp_to_view(p));
+            mouse_event(button, false, p);
+        }
+    }
+
+    // Text input (and the input method) runs while a panel field has the
+    // focus; the input method's window opens beside that field.
+    void sync_text_input() {
+        int r[4] = {0, 0, 0, 0};
+        const bool want = wants_text_input(game_, r);
+        if (!want) {
+            if (SDL_IsTextInputActive()) SDL_StopTextInput();
+            have_text_rect_ = false;
+            return;
+        }
+        if (!SDL_IsTextInputActive()) SDL_StartTextInput();
+        const PictureLayout l = window_.layout();
+        SDL_Rect rect{l.x + r[0] * l.scale, l.y + r[1] * l.scale, r[2] * l.scale, r[3] * l.scale};
+        if (!have_text_rect_ || rect.x != text_rect_.x || rect.y != text_rect_.y || rect.w != text_rect_.w ||
+            rect.h != text_rect_.h) {
+            SDL_SetTextInputRect(&rect);
+            text_rect_ = rect;
+            have_text_rect_ = true;
         }
     }
 
     void handle(const SDL_Event& e) {
         const Gamepads::Sink pad_sink{[this](int vk, bool down) { deliver_key(vk, down); },
-                                      [this] { return pad_context(); }};
+                                      [this] { return pad_context(); },
+                                      [this](int step) {
+                                          InputEvent f;
+                                          f.type = InputEvent::Type::focus;
+                                          f.yes = step > 0;
+                                          deliver(f);
+                                      },
+                                      [this] {
+                                          InputEvent p;
+                                          p.type = InputEvent::Type::press;
+                                          deliver(p);
+                                      }};
         if (pads_.handle(e, pad_sink)) return sync_client_size();
         switch (e.type) {
         case SDL_QUIT: running_ = false; break;
@@ -262,11 +295,13 @@ class WindowRun {
             deliver(t);
             break;
         }
+        // The text being composed only shows; its committed text is recorded.
+        case SDL_TEXTEDITING: text_composition(game_, e.edit.text, e.edit.start); break;
         case SDL_MOUSEBUTTONDOWN: mouse_button(e.button, true); break;
         case SDL_MOUSEBUTTONUP: mouse_button(e.button, false); break;
         case SDL_MOUSEMOTION: {
-            const ClientPoint v = clamp_to_view(window_.map_mouse(e.motion.x, e.motion.y));
-            if (v.x == last_move_.x && v.y == last_move_.y) break; // nothing moved in the view
+            const ClientPoint v = window_.map_mouse(e.motion.x, e.motion.y);
+            if (v.x == last_move_.x && v.y == last_move_.y) break; // the same client pixel
             last_move_ = v;
             InputEvent m;
             m.type = InputEvent::Type::move;
@@ -278,6 +313,7 @@ class WindowRun {
         default: break;
         }
         sync_client_size();
+        sync_text_input();
     }
 
     const CommandLine& cl_;
@@ -293,7 +329,9 @@ class WindowRun {
     int32_t ticks_run_ = 0;
     bool running_ = true;
     bool pressed_[2] = {false, false};
-    ClientPoint last_move_{-1, -1};
+    ClientPoint last_move_{-1, -1, false};
+    SDL_Rect text_rect_{0, 0, 0, 0};
+    bool have_text_rect_ = false;
     ReplayRecorder recorder_;
     std::string replay_path_;
     bool run_over_reported_ = false;
@@ -378,7 +416,7 @@ int run_game(const CommandLine& cl, Settings& settings) {
     const bool fullscreen = !shots && (cl.fullscreen >= 0 ? cl.fullscreen == 1 : settings.fullscreen);
     if (fullscreen) window.toggle_fullscreen();
     platform.set_window(&window);
-    SDL_StartTextInput();
+    SDL_StopTextInput(); // on only while a panel field has the focus
 
     WindowRun run(cl, settings, platform, window, *game, keys, pads);
     run.set_script(std::move(script), cl.ticks > 0 || !playback ? cl.ticks : replay.ticks);

@@ -103,13 +103,15 @@ struct VirtualPad : ::testing::Test {
 
     testing::GameFixture f;
     Gamepads pads;
-    std::vector<std::pair<int, bool>> sent;
+    std::vector<std::string> sent;
     Gamepads::Context context = Gamepads::Context::play;
     Gamepads::Sink sink{[this](int vk, bool down) {
-                            sent.push_back({vk, down});
+                            sent.push_back(std::to_string(vk) + (down ? " down" : " up"));
                             down ? FormKeyDown(g(), vk) : FormKeyUp(g(), vk);
                         },
-                        [this] { return context; }};
+                        [this] { return context; },
+                        [this](int step) { sent.push_back("focus " + std::to_string(step)); },
+                        [this] { sent.push_back("press"); }};
     int index = -1;
     SDL_Joystick* joystick = nullptr;
 };
@@ -161,12 +163,20 @@ TEST_F(VirtualPad, RemappedAndInMenus) {
     EXPECT_EQ(g().key_z, 1);
     sent.clear();
 
-    // On the title, south presses (Enter) and the play bindings rest.
+    // On the title south goes on (Enter) and the play bindings rest; in a
+    // panel the d-pad and stick move the focus, south presses, east closes.
     context = Gamepads::Context::menu;
     button(SDL_CONTROLLER_BUTTON_A, true);
-    button(SDL_CONTROLLER_BUTTON_A, false);
     button(SDL_CONTROLLER_BUTTON_START, true);
-    const std::vector<std::pair<int, bool>> menu = {{vk::enter, true}, {vk::enter, false}};
+    context = Gamepads::Context::panel; // the run did not start: a panel opened
+    button(SDL_CONTROLLER_BUTTON_A, false);
+    button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
+    button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, false);
+    axis(SDL_CONTROLLER_AXIS_LEFTY, -30000);
+    button(SDL_CONTROLLER_BUTTON_A, true);
+    button(SDL_CONTROLLER_BUTTON_B, true);
+    const std::vector<std::string> menu = {"13 down", "13 up", "focus 1", "focus -1", "press",
+                                           "27 down"};
     EXPECT_EQ(sent, menu);
 }
 

@@ -90,6 +90,7 @@ class WindowRun {
     void tick() {
         Timer1Timer(game_);
         ++ticks_run_;
+        platform_.tick = ticks_run_;
         report_music();
         present();
         deliver_due();
@@ -299,7 +300,10 @@ int run_game(const CommandLine& cl) {
     run.run();
     if (!cl.dump.empty()) {
         std::ofstream f(cl.dump, std::ios::binary | std::ios::trunc);
-        f << dump_state(*game, nullptr).dump(1) << "\n";
+        nlohmann::ordered_json j = dump_state(*game, nullptr);
+        j["music"] = nlohmann::ordered_json::array();
+        for (const auto& m : platform.music_log()) j["music"].push_back({{"tick", m.tick}, {"file", m.file}});
+        f << j.dump(1) << "\n";
         if (!f.flush()) std::cerr << "tsumikiya: cannot write " << cl.dump << '\n';
     }
     FormClose(*game);

@@ -144,5 +144,48 @@ TEST_F(WindowRun, PanelsWorkedByMouseAndTypingMatchTheHeadlessRun) {
     EXPECT_EQ(bytes(win_png), bytes(hl_png)) << "the profile box with the typed name";
 }
 
+// A mono 16-bit WAV of `ms` milliseconds of a quiet tone.
+void write_wav(const std::filesystem::path& p, int ms) {
+    const std::uint32_t rate = 22050, samples = rate * std::uint32_t(ms) / 1000, data = samples * 2;
+    std::ofstream f(p, std::ios::binary);
+    auto u32 = [&](std::uint32_t v) { f.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](std::uint16_t v) { f.write(reinterpret_cast<const char*>(&v), 2); };
+    f << "RIFF";
+    u32(36 + data);
+    f << "WAVEfmt ";
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(rate);
+    u32(rate * 2);
+    u16(2);
+    u16(16);
+    f << "data";
+    u32(data);
+    for (std::uint32_t i = 0; i < samples; ++i) u16(std::uint16_t((i / 25) % 2 ? 2000 : -2000));
+}
+
+TEST_F(WindowRun, MusicRepeatsAtItsEndAndAnUnplayableFileIsSkippedWithItsTitle) {
+    if (!have_xvfb()) GTEST_SKIP() << "xvfb-run is not installed";
+    const auto mp3 = root.path() / "mp3";
+    std::filesystem::remove_all(mp3);
+    std::filesystem::create_directories(mp3);
+    write_wav(mp3 / "short.wav", 250);
+    const auto png = (scratch.path() / "m.png").string();
+    const json played = window("2 key Enter down\n3 key Enter up\n", 40, 1, png);
+    int plays = 0;
+    for (const json& m : played["music"]) plays += m["file"].get<std::string>().ends_with("short.wav") ? 1 : 0;
+    EXPECT_GE(plays, 3) << played["music"].dump() << ": a 0.25 s track in 3 s of play starts over";
+
+    std::filesystem::remove(mp3 / "short.wav");
+    std::ofstream(mp3 / "broken.mp3") << "this is not music";
+    const json broken = window("2 key Enter down\n3 key Enter up\n", 20, 1, png);
+    EXPECT_EQ(broken["music"].size(), 1u) << broken["music"].dump();
+    EXPECT_EQ(broken["mode"], 1);
+    bool title = false;
+    for (const json& e : broken["effects"]) title = title || (e["kind"] == 6 && e["text"] == "♪broken");
+    EXPECT_TRUE(title);
+}
+
 } // namespace
 } // namespace tsu

@@ -78,6 +78,10 @@ TEST(SpinEdit, KeepsItsNumberInsideTheRange) {
     EXPECT_EQ(s.number(), 16);
     s.pointer_down(PointerButton::left, 55, 2); // the upper arrow
     EXPECT_EQ(s.number(), 17);
+    s.pointer_down(PointerButton::left, 10, 10); // on the number: typing replaces it
+    s.text_input("4");
+    s.text_input("2");
+    EXPECT_EQ(s.number(), 42);
 }
 
 } // namespace

@@ -97,6 +97,7 @@ class WindowRun {
         Timer1Timer(game_);
         recorder_.flush_answers(before);
         ++ticks_run_;
+        platform_.tick = ticks_run_;
         report_run_over();
         report_music();
         present();
@@ -194,14 +195,54 @@ class WindowRun {
         }
     }
 
-    // Scripted events of tick t arrive after t ticks have run.
+    // Scripted events of tick t arrive after t ticks have run. The pointer
+    // and typed text take the window's own way (SDL events at the window
+    // place of the client pixel), so a script proves what a player's mouse
+    // and keyboard do; keys, answers and clicks by name go straight in.
     void deliver_due() {
         while (next_event_ < script_.size() && script_[next_event_].tick <= ticks_run_) {
-            deliver(script_[next_event_]);
+            const InputEvent& e = script_[next_event_];
+            if (!deliver_as_sdl_event(e)) deliver(e);
             ++next_event_;
         }
         sync_client_size();
         sync_text_input();
+    }
+
+    bool deliver_as_sdl_event(const InputEvent& in) {
+        SDL_Event e{};
+        const PictureLayout l = window_.layout();
+        const int wx = l.x + in.x * l.scale + l.scale / 2, wy = l.y + in.y * l.scale + l.scale / 2;
+        switch (in.type) {
+        case InputEvent::Type::mouse:
+            e.type = in.down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+            e.button.button = in.button == MouseButton::left ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT;
+            e.button.x = wx;
+            e.button.y = wy;
+            handle(e);
+            return true;
+        case InputEvent::Type::move:
+            e.type = SDL_MOUSEMOTION;
+            e.motion.x = wx;
+            e.motion.y = wy;
+            handle(e);
+            return true;
+        case InputEvent::Type::text: {
+            // SDL hands text over in pieces of at most 31 bytes, cut between characters.
+            const std::string& t = in.text;
+            for (std::size_t at = 0; at < t.size();) {
+                std::size_t n = std::min<std::size_t>(t.size() - at, sizeof e.text.text - 1);
+                while (n > 1 && at + n < t.size() && (static_cast<unsigned char>(t[at + n]) & 0xC0) == 0x80) --n;
+                e = SDL_Event{};
+                e.type = SDL_TEXTINPUT;
+                t.copy(e.text.text, n, at);
+                handle(e);
+                at += n;
+            }
+            return true;
+        }
+        default: return false;
+        }
     }
 
     void mouse_event(MouseButton button, bool down, ClientPoint p) {
@@ -337,10 +378,13 @@ class WindowRun {
     bool run_over_reported_ = false;
 };
 
-bool write_window_dump(const std::string& path, const Game& g) {
+bool write_window_dump(const std::string& path, const Game& g, const SdlPlatform& platform) {
     if (path.empty()) return true;
     std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f << dump_state(g).dump(1) << "\n";
+    nlohmann::ordered_json j = dump_state(g, nullptr);
+    j["music"] = nlohmann::ordered_json::array();
+    for (const auto& m : platform.music_log()) j["music"].push_back({{"tick", m.tick}, {"file", m.file}});
+    f << j.dump(1) << "\n";
     if (f.flush()) return true;
     std::cerr << "tsumikiya: cannot write " << path << '\n';
     return false;
@@ -424,7 +468,7 @@ int run_game(const CommandLine& cl, Settings& settings) {
     if (!FormCreate(*game)) return 1; // already reported in a message box
     pads.open_all();
     run.run();
-    const bool dumped = write_window_dump(cl.dump, *game);
+    const bool dumped = write_window_dump(cl.dump, *game, platform);
     run.write_replay();
     // The player's window size and full screen are remembered; runs driven
     // by a script or a replay leave the settings alone.

@@ -1,5 +1,6 @@
 // Window creation and close: the save file, the enemy types, the font, the
 // pictures and the first title picture.
+#include "data/file_io.h"
 #include "data/save_file.h"
 #include "data/teki_table.h"
 #include "game/assets.h"
@@ -7,6 +8,8 @@
 #include "game/game.h"
 #include "game/modes.h"
 #include "render/text_engine.h"
+
+#include <filesystem>
 
 namespace tsu {
 
@@ -32,6 +35,11 @@ bool install_font(Game& g) {
 } // namespace
 
 bool FormCreate(Game& g) {
+    // Half-written temporary files of a game that was killed or lost its
+    // power while saving; the files they were to replace are whole.
+    const std::string saves = std::filesystem::path(g.write_path("my.dat")).parent_path().string();
+    remove_stale_temp_files(saves);
+    remove_stale_temp_files(saves + "/replays");
     // A missing or unreadable save file has been reported; the game goes on
     // from the reset values and writes the file at the next save.
     load_save_at_start(g);

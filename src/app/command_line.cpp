@@ -16,8 +16,8 @@ bool parse_int(std::string_view s, int64_t& out) {
 } // namespace
 
 std::string usage_text() {
-    return "usage: tsumikiya [--root DIR] [--scale N]\n"
-           "       tsumikiya --headless [--root DIR] [--seed N] [--input FILE] [--ticks N]\n"
+    return "usage: tsumikiya [--root DIR] [--scale N] [--editor]\n"
+           "       tsumikiya --headless [--editor] [--root DIR] [--seed N] [--input FILE] [--ticks N]\n"
            "                 [--dump FILE.json] [--shot FILE.png@TICK]...\n";
 }
 
@@ -36,6 +36,8 @@ bool parse_command_line(int argc, const char* const* argv, CommandLine& out, std
         int64_t n = 0;
         if (a == "--headless") {
             out.headless = true;
+        } else if (a == "--editor") {
+            out.editor = true;
         } else if (a == "--help" || a == "-h") {
             out.help = true;
         } else if (a == "--root") {

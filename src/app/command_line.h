@@ -22,6 +22,7 @@ struct CommandLine {
     std::vector<Screenshot> shots;
     int scale = 0;               // window: whole-multiple scale, 0 = largest that fits
     bool help = false;
+    bool editor = false;         // open straight into the stage editor
 };
 
 // Parses argv; on a malformed command line returns false with the reason.

@@ -27,6 +27,7 @@ void show_title_picture(Game& g) {
 void begin_run(Game& g) {
     play_se(g, "1.wav");
     g.mode = 1;
+    g.test_play = false; // a run after a test play loses lives again
     tmy& my = g.my;
     my.stage_no = 0;
     my.lives = 3;
@@ -74,6 +75,8 @@ void next_stage(Game& g) {
 namespace {
 void enter_editor(Game& g) {
     g.mode = 1;
+    g.wipe = 0;
+    g.mouse_held = 0;
     reset_stage(g);
     g.sel_lower = g.sel_upper = g.sel_teki = -1;
     g.client_height = 480;
@@ -85,6 +88,8 @@ void enter_editor(Game& g) {
 
 void back_to_editor(Game& g) {
     play_se(g, "1.wav");
+    g.paused = false;
+    g.test_play = false;
     enter_editor(g);
 }
 
@@ -92,7 +97,9 @@ void open_editor(Game& g) {
     g.paused = false;
     stop_music(g);
     play_se(g, "1.wav");
+    const bool was_open = g.editor;
     enter_editor(g);
+    if (!was_open) editor_opened(g);
 }
 
 void return_to_title(Game& g) {
@@ -128,13 +135,20 @@ void developer_start(Game& g) {
 }
 
 void cgMouseMove(Game& g, int x, int y) {
+    if (g.paused) return;
+    const int from_x = g.mouse_x, from_y = g.mouse_y;
     g.mouse_x = std::clamp(x, 0, kViewWidth);
     g.mouse_y = std::clamp(y, 0, kViewHeight);
-    if (g.editor && g.mouse_held != 0) editor_paint(g, g.mouse_x, g.mouse_y);
+    // Every cell between the last position and this one, however fast the drag.
+    if (g.editor && g.mouse_held != 0) editor_drag(g, from_x, from_y, g.mouse_x, g.mouse_y);
 }
 
 void cgMouseUp(Game& g, MouseButton button, int, int) {
-    if (button == MouseButton::left) g.mouse_held = 0;
+    // A release always ends the drag, paused or not: painting must not go on
+    // without the button once the pause ends.
+    if (button != MouseButton::left) return;
+    g.mouse_held = 0;
+    if (g.editor) editor_release(g);
 }
 
 void cgMouseDown(Game& g, MouseButton button, int x, int y) {

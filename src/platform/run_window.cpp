@@ -3,8 +3,10 @@
 #include "platform/run_window.h"
 
 #include "app/input_script.h"
+#include "app/state_dump.h"
 #include "game/events.h"
 #include "game/game.h"
+#include "game/modes.h"
 #include "game/window_picture.h"
 #include "platform/key_map.h"
 #include "platform/sdl_platform.h"
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -254,7 +257,14 @@ int run_game(const CommandLine& cl) {
     WindowRun run(cl, platform, window, *game);
     if (!run.load_script()) return 1;
     if (!FormCreate(*game)) return 1; // already reported in a message box
+    if (cl.editor) open_editor(*game);
     run.run();
+    // The state as the run left it, as the headless runner writes it.
+    if (!cl.dump.empty()) {
+        std::ofstream f(cl.dump, std::ios::binary | std::ios::trunc);
+        f << dump_state(*game).dump(1) << "\n";
+        if (!f.flush()) std::cerr << "tsumikiya: cannot write " << cl.dump << '\n';
+    }
     FormClose(*game);
     SDL_StopTextInput();
     platform.set_window(nullptr);

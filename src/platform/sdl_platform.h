@@ -28,6 +28,7 @@ class SdlPlatform final : public Platform {
     // Scripted runs (replays, screenshots): no box ever waits for a person.
     // Messages go to stderr; questions take the queued answers, then yes.
     void set_scripted(bool scripted) { scripted_ = scripted; }
+    bool scripted() const override { return scripted_; }
     std::deque<bool>& answers() { return answers_; }
 
     // Main thread: true once when the music track ran to its end.

@@ -3,6 +3,7 @@
 
 #include "game/game.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -13,6 +14,7 @@ namespace tsu {
 // Shared by the editor and its worker: whichever lets go last frees it, so a
 // worker may outlive the game (it reads only its own copies).
 struct VerdictJob {
+    std::atomic<bool> cancel{false}; // the editor no longer waits for it
     std::mutex lock;
     std::condition_variable finished;
     bool done = false;
@@ -23,10 +25,10 @@ namespace {
 
 constexpr int kExitChip = 6;
 constexpr int kVisibleRows = 20;
-// The editor's search stays well below the stage tools' limit: a verdict
-// that cannot be reached in this many positions says so instead of taking
-// seconds and hundreds of megabytes.
-constexpr int kEditorMaxStates = 4'000'000;
+// The editor's search stays below the stage tools' limit: a wide open stage
+// with a sealed exit takes about 900 000 positions (seconds, 140 MB); past
+// this many the verdict says it could not decide.
+constexpr int kEditorMaxStates = 1'500'000;
 
 bool has_exit(const StageGrid& grid) {
     for (int c = 0; c < kStageColumns; ++c)
@@ -40,6 +42,7 @@ void solve(std::shared_ptr<VerdictJob> job, std::unique_ptr<StageGrid> grid, Pas
     SolveOptions o;
     o.analyse_pits = false;
     o.max_states = kEditorMaxStates;
+    o.cancel = &job->cancel;
     const SolveResult r = solve_stage(*grid, lower, upper, o);
     std::string text = verdict_text(*grid, r);
     const std::lock_guard<std::mutex> hold(job->lock);
@@ -70,7 +73,7 @@ std::string verdict_text(const StageGrid& grid, const SolveResult& result) {
     if (!has_exit(grid)) return "cannot be finished: no exit";
     if (result.reason.rfind("the start cell is solid", 0) == 0)
         return "cannot be finished: the start cell is solid";
-    if (result.reason.rfind("search limit", 0) == 0) return "cannot be finished: too far to search";
+    if (result.reason.rfind("search limit", 0) == 0) return "undecided: too many ways to search";
     return "cannot be finished: exit out of reach";
 }
 
@@ -84,7 +87,9 @@ void start_verdict(Game& g) {
     grid->weather = g.stage_weather;
     auto job = std::make_shared<VerdictJob>();
     std::thread(solve, job, std::move(grid), g.pass_lower, g.pass_upper).detach();
-    e.verdict_job = std::move(job);
+    // The editor holds the job through a handle that stops the search when
+    // it is let go: a newer save, or the game going away.
+    e.verdict_job = std::shared_ptr<VerdictJob>(job.get(), [job](VerdictJob*) { job->cancel = true; });
     e.verdict = kVerdictPending;
     e.verdict_wait = kVerdictTicks;
 }

@@ -21,7 +21,7 @@ inline constexpr const char* kVerdictPending = "checking...";
 
 // The verdict as the info area and the dump show it: "can be finished in N
 // ticks", or "cannot be finished: " and the reason (no exit, exit out of
-// reach, the start cell is solid, or the search gave up).
+// reach, the start cell is solid), or "undecided: ..." when the search gave up.
 std::string verdict_text(const StageGrid& grid, const SolveResult& result);
 
 // Starts the solver on the stage as it is now in the grid, with the current

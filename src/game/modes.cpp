@@ -27,7 +27,6 @@ void show_title_picture(Game& g) {
 void begin_run(Game& g) {
     play_se(g, "1.wav");
     g.mode = 1;
-    g.test_play = false; // a run after a test play loses lives again
     tmy& my = g.my;
     my.stage_no = 0;
     my.lives = 3;
@@ -75,6 +74,7 @@ void next_stage(Game& g) {
 namespace {
 void enter_editor(Game& g) {
     g.mode = 1;
+    g.test_play = false; // the test play, if one ran, is over
     g.wipe = 0;
     g.mouse_held = 0;
     reset_stage(g);
@@ -89,7 +89,6 @@ void enter_editor(Game& g) {
 void back_to_editor(Game& g) {
     play_se(g, "1.wav");
     g.paused = false;
-    g.test_play = false;
     enter_editor(g);
 }
 
@@ -106,6 +105,8 @@ void return_to_title(Game& g) {
     play_se(g, "2.wav");
     clear_objects(g);
     g.mode = 0;
+    // A test play given up with Q ends here: the next run loses lives again.
+    g.test_play = false;
     show_title_picture(g);
     if (g.stage_set >= 1) g.panels.ex_box = true;
 }

@@ -246,6 +246,35 @@ TEST(EditorFiles, AfterAPackRunLoadAndSaveAddressTheSameFile) {
     EXPECT_NE(r.bytes("map0.dat"), r.bytes("map20.dat"));
 }
 
+TEST(EditorTestPlay, PlaysTheSavedFileAndMGoesBackToTheEditor) {
+    EditorRoot r;
+    const std::string script = "1 key F1 down\n2 click user_b1\n3 click Button2\n4 click Button7\n";
+    json d = r.run(script, 6);
+    ASSERT_FALSE(d.empty());
+    EXPECT_FALSE(d["editor"].get<bool>());
+    EXPECT_TRUE(d["test_play"].get<bool>());
+    EXPECT_EQ(d["client_width"], 512);
+    EXPECT_EQ(d["my"]["stage_no"], 0);
+    const std::string question = d["messages"].back()["text"];
+    EXPECT_NE(question.find("【セーブ】"), std::string::npos);
+    EXPECT_NE(question.find("\nテストプレイしますか？"), std::string::npos);
+    bool banner = false;
+    for (const json& e : d["effects"])
+        banner = banner || (e["kind"] == 6 && e["text"] == "テストプレイ [M]キーで復帰します");
+    EXPECT_TRUE(banner);
+    // M, as the banner says: back in the editor, nothing chosen, 660 x 480.
+    d = r.run(script + "8 key M down\n", 10);
+    EXPECT_TRUE(d["editor"].get<bool>());
+    EXPECT_FALSE(d["test_play"].get<bool>());
+    EXPECT_EQ(d["client_width"], 660);
+    EXPECT_EQ(d["client_height"], 480);
+    EXPECT_EQ(d["editor_state"]["sel_lower"], -1);
+    // A stage file that is missing is reported and the editor stays open.
+    d = r.run("1 key F1 down\n2 click map_v\n2 key Backspace down\n2 text 6\n2 key Esc down\n3 click Button7\n", 5);
+    EXPECT_TRUE(d["editor"].get<bool>());
+    EXPECT_FALSE(d["test_play"].get<bool>());
+}
+
 TEST(EditorVerdict, MapSaveJudgesTheSavedStage) {
     EditorRoot r;
     // Official stage 0 can be finished; cleared it has no exit.

@@ -2,7 +2,6 @@
 #include "editor/editor_recovery.h"
 
 #include "data/file_io.h"
-#include "data/save_file.h"
 #include "data/stage_dat.h"
 #include "game/game.h"
 #include "ui/panels.h"
@@ -43,10 +42,7 @@ void write_file(Game& g) {
 
 } // namespace
 
-std::string recovery_path(const Game& g) {
-    // The save file's folder is the player's data folder; it moves with it.
-    return (std::filesystem::path(save_path(g)).parent_path() / "editor_recovery.dat").string();
-}
+std::string recovery_path(const Game& g) { return g.write_path("editor_recovery.dat"); }
 
 std::string recovery_text(const Game& g) {
     auto grid = std::make_unique<StageGrid>();

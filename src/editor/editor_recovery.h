@@ -13,8 +13,7 @@ struct Game;
 // Ticks between two writes of the recovery file (about 3 seconds).
 inline constexpr int kRecoveryTicks = 38;
 
-// The recovery file, beside the save file (whose folder is the player's
-// data folder).
+// The recovery file, in the player's data folder beside the save file.
 std::string recovery_path(const Game& g);
 
 // Every editor tick: writes the file when the grid changed since the last

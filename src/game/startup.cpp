@@ -3,6 +3,7 @@
 #include "data/file_io.h"
 #include "data/save_file.h"
 #include "data/teki_table.h"
+#include "editor/editor.h"
 #include "game/assets.h"
 #include "game/events.h"
 #include "game/game.h"
@@ -55,6 +56,9 @@ bool FormCreate(Game& g) {
     return true;
 }
 
-void FormClose(Game& g) { write_save(g); }
+void FormClose(Game& g) {
+    write_save(g);
+    if (g.editor) editor_closing(g);
+}
 
 } // namespace tsu

@@ -6,6 +6,7 @@
 //   ir_parse_response, ir_parse                ranking/ir_parse.h
 //   ir_sort, IrOrder                           ranking/ir_sort.h
 //   minute_stamp, date_text                    ranking/minute_stamp.h
+//   ir_set_title, ir_heroine_name, ir_stage_text  ranking/set_texts.h
 //   utf7_pack/unpack, percent_encode/decode    ranking/utf7.h, ranking/percent.h
 // A post: fill a tplayer from the profile and records (date = date_text of
 // today), POST ir_request_body(p) to ir_request_url(base) with no headers
@@ -19,5 +20,6 @@
 #include "ranking/local_text.h"
 #include "ranking/minute_stamp.h"
 #include "ranking/percent.h"
+#include "ranking/set_texts.h"
 #include "ranking/tplayer.h"
 #include "ranking/utf7.h"

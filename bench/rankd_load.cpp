@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <random>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -84,21 +85,49 @@ struct Client {
 struct Result {
     int done = 0, failed = 0;
     double seconds = 0;
+    double server_cpu = 0; // seconds of the server process (user + system)
     std::vector<double> latencies;
 };
+
+// CPU seconds a process has used so far (user + system), from /proc: on a
+// busy machine the server's own cost per post, apart from waiting its turn.
+double cpu_seconds(pid_t pid) {
+    std::FILE* f = std::fopen(("/proc/" + std::to_string(pid) + "/stat").c_str(), "r");
+    if (!f) return 0;
+    char buf[1024] = {};
+    const std::size_t n = std::fread(buf, 1, sizeof buf - 1, f);
+    std::fclose(f);
+    const std::string stat(buf, n);
+    const auto close = stat.rfind(')');
+    if (close == std::string::npos) return 0;
+    // Fields after the name: state is field 3; utime and stime are 14 and 15.
+    unsigned long long utime = 0, stime = 0;
+    int field = 2;
+    std::size_t at = close + 1;
+    while (field < 15 && at < stat.size()) {
+        const auto next = stat.find(' ', at + 1);
+        ++field;
+        if (field == 14) utime = std::strtoull(stat.c_str() + at + 1, nullptr, 10);
+        if (field == 15) stime = std::strtoull(stat.c_str() + at + 1, nullptr, 10);
+        at = next;
+    }
+    return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
+}
 
 void report(const char* what, Result r) {
     std::sort(r.latencies.begin(), r.latencies.end());
     auto pct = [&](double q) {
         return r.latencies.empty() ? 0.0 : r.latencies[std::min(r.latencies.size() - 1, std::size_t(q * double(r.latencies.size())))];
     };
-    std::printf("  %-44s %6d posts %5.1f s %8.0f posts/s  p50 %7.2f ms  p99 %7.2f ms  failed %d\n", what, r.done,
-                r.seconds, double(r.done) / r.seconds, pct(0.50) / 1000, pct(0.99) / 1000, r.failed);
+    std::printf("  %-40s %5d posts %5.1f s %6.0f posts/s  p50 %6.2f ms  p99 %6.2f ms  server CPU %4.0f us/post  failed %d\n",
+                what, r.done, r.seconds, double(r.done) / r.seconds, pct(0.50) / 1000, pct(0.99) / 1000,
+                r.done ? r.server_cpu * 1e6 / r.done : 0.0, r.failed);
 }
 
-Result run_clients(const std::string& url, const std::vector<std::string>& bodies, int clients, bool fresh,
-                   double limit_seconds) {
+Result run_clients(pid_t server, const std::string& url, const std::vector<std::string>& bodies, int clients,
+                   bool fresh, double limit_seconds) {
     Result total;
+    const double cpu0 = cpu_seconds(server);
     std::vector<Result> parts(static_cast<std::size_t>(clients));
     const auto t0 = Clock::now();
     const auto deadline = t0 + std::chrono::duration<double>(limit_seconds);
@@ -116,6 +145,7 @@ Result run_clients(const std::string& url, const std::vector<std::string>& bodie
     }
     for (auto& t : threads) t.join();
     total.seconds = std::chrono::duration<double>(Clock::now() - t0).count();
+    total.server_cpu = cpu_seconds(server) - cpu0;
     for (Result& p : parts) {
         total.done += p.done, total.failed += p.failed;
         total.latencies.insert(total.latencies.end(), p.latencies.begin(), p.latencies.end());
@@ -148,13 +178,13 @@ bool run_backend(const std::string& name, const std::string& db, const Settings&
     std::mt19937 rng(2);
     std::vector<std::string> bodies;
     for (int i = 0; i < s.posts; ++i) bodies.push_back(ir_request_body(random_player(rng, s.players)));
-    run_clients(url, std::vector<std::string>(bodies.begin(), bodies.begin() + std::min(200, s.posts)), 1, false, 10); // warm up
+    run_clients(server.pid(), url, std::vector<std::string>(bodies.begin(), bodies.begin() + std::min(200, s.posts)), 1, false, 10); // warm up
 
     std::printf("%s, %d stored players:\n", name.c_str(), s.players);
-    report("sequential, one connection kept open", run_clients(url, bodies, 1, false, s.seconds));
-    report("sequential, a new connection per post", run_clients(url, bodies, 1, true, s.seconds));
+    report("sequential, one connection kept open", run_clients(server.pid(), url, bodies, 1, false, s.seconds));
+    report("sequential, a new connection per post", run_clients(server.pid(), url, bodies, 1, true, s.seconds));
     report(("parallel, " + std::to_string(s.clients) + " clients").c_str(),
-           run_clients(url, bodies, s.clients, false, s.seconds));
+           run_clients(server.pid(), url, bodies, s.clients, false, s.seconds));
     std::fflush(stdout);
     server.signal_and_wait(SIGTERM);
     return true;

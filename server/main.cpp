@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <malloc.h>
 #include <pthread.h>
 #include <thread>
 
@@ -26,6 +27,12 @@ int main(int argc, char** argv) {
         std::puts(kVersion);
         return 0;
     }
+
+    // Every answer allocates and frees some 100 KiB on a worker thread;
+    // fixed thresholds keep glibc from handing that memory back to the
+    // system (and taking it again) on every request.
+    mallopt(M_MMAP_THRESHOLD, 16 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
 
     sigset_t stop_signals;
     sigemptyset(&stop_signals);

@@ -99,15 +99,24 @@ std::string player_sql(Dialect d) {
            " AND ir_id = " + param(d, 2);
 }
 
-std::string top_sql(Dialect d) {
+std::string top_sql(Dialect d, bool with_lines) {
+    const std::string extra = with_lines ? ", score, line" : "";
     std::string q;
     for (int s = 0; s < kStageSets; ++s) {
         if (s) q += "\nUNION ALL ";
-        q += "SELECT " + std::to_string(s) + " AS set_no, id, rank_time FROM (SELECT id, rank_time FROM players WHERE " +
-             played(s) + " ORDER BY " + score_column(s) + " DESC, rank_time, id LIMIT " + param(d, 1) +
-             ") AS top" + std::to_string(s);
+        q += "SELECT " + std::to_string(s) + " AS set_no, id, rank_time" + extra + " FROM (SELECT id, rank_time, " +
+             score_column(s) + " AS score" + (with_lines ? ", line" : "") + " FROM players WHERE " + played(s) +
+             " ORDER BY " + score_column(s) + " DESC, rank_time, id LIMIT " + param(d, 1) + ") AS top" +
+             std::to_string(s);
     }
     return q;
+}
+
+int64_t set_score(const tplayer& p, int set) { return set_record(p, set).score; }
+
+bool plays_in(const tplayer& p, int set) {
+    const SetRecord r = set_record(p, set);
+    return r.score > 0 || r.plays > 0;
 }
 
 std::string line_sql(Dialect d) { return "SELECT line FROM players WHERE id = " + param(d, 1); }

@@ -1,6 +1,8 @@
 // SQLite: one connection, posts one at a time under a lock (SQLite writes
 // one transaction at a time anyway, and a lock costs less than its busy
-// waits). WAL with synchronous=NORMAL: a committed post is in the log file
+// waits). Only this process writes the file, so it keeps the best players
+// of every set (with their lines) in memory and reads them again only when
+// a post touches them: most posts then cost one upsert. WAL with synchronous=NORMAL: a committed post is in the log file
 // before the answer goes out, so it survives the server being killed; only
 // a power cut can lose the last posts.
 #include "sqlite_store.h"
@@ -14,6 +16,8 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace tsu::rankd {
 
@@ -70,6 +74,35 @@ int64_t now_us() {
         .count();
 }
 
+// The best kAnswerPlayers of every set as the database had them after the
+// last post that changed them.
+struct TopCache {
+    struct Entry {
+        Candidate who;
+        int64_t score = 0;
+    };
+    bool valid = false;
+    std::array<std::vector<Entry>, kStageSets> lists;
+    std::unordered_map<int64_t, std::string> lines;
+
+    // Does a stored post of `p` (row `who`) change any list?
+    bool touched_by(const tplayer& p, const Candidate& who) const {
+        if (lines.count(who.id)) return true;
+        for (int s = 0; s < kStageSets; ++s) {
+            if (!plays_in(p, s)) continue;
+            const auto& list = lists[std::size_t(s)];
+            if (list.size() < std::size_t(kAnswerPlayers)) return true;
+            const Entry& last = list.back();
+            const int64_t score = set_score(p, s);
+            // Order: score down, then ranking time and row up.
+            if (score > last.score || (score == last.score && (who.rank_time < last.who.rank_time ||
+                                                               (who.rank_time == last.who.rank_time && who.id < last.who.id))))
+                return true;
+        }
+        return false;
+    }
+};
+
 class SqliteStore final : public Store {
   public:
     explicit SqliteStore(const std::string& path) {
@@ -87,6 +120,10 @@ class SqliteStore final : public Store {
         sqlite3_busy_timeout(db_, 5000); // another process on the file (a backup)
         exec("PRAGMA journal_mode = WAL");
         exec("PRAGMA synchronous = NORMAL");
+        // Keep the players in memory: a page read through the file system
+        // costs more than the whole post otherwise.
+        exec("PRAGMA cache_size = -65536"); // KiB
+        exec("PRAGMA mmap_size = 268435456");
         exec("BEGIN IMMEDIATE");
         for (const std::string& s : schema_sql(kD)) exec(s);
         Statement version(db_, "SELECT MAX(version) FROM schema_version");
@@ -100,11 +137,11 @@ class SqliteStore final : public Store {
         exec("COMMIT");
         post_ = std::make_unique<Statement>(db_, post_sql(kD));
         player_ = std::make_unique<Statement>(db_, player_sql(kD));
-        top_ = std::make_unique<Statement>(db_, top_sql(kD));
-        line_ = std::make_unique<Statement>(db_, line_sql(kD));
+        player_line_ = std::make_unique<Statement>(db_, line_sql(kD));
+        top_ = std::make_unique<Statement>(db_, top_sql(kD, true));
     }
     ~SqliteStore() override {
-        post_.reset(), player_.reset(), top_.reset(), line_.reset(), ranking_.clear();
+        post_.reset(), player_.reset(), top_.reset(), player_line_.reset(), ranking_.clear();
         sqlite3_close(db_); // checkpoints the log into the file
     }
 
@@ -118,6 +155,7 @@ class SqliteStore final : public Store {
             return out;
         } catch (...) {
             sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            cache_.valid = false; // it may hold what was rolled back
             throw;
         }
     }
@@ -149,21 +187,40 @@ class SqliteStore final : public Store {
             poster = {st.integer(0), st.integer(1)};
             while (st.step()) {
             }
+            if (cache_.valid && cache_.touched_by(p, poster)) cache_.valid = false;
         } else {
             out.refused = true;
             player_->reset().bind(1, p.name).bind(2, int64_t(p.ir_id));
             if (!player_->step()) throw StoreError("refused post of a missing player");
             poster = {player_->integer(0), player_->integer(1)};
         }
+        if (limit <= 0) return out;
+        if (!cache_.valid) load_cache();
         std::array<std::vector<Candidate>, kStageSets> top;
-        top_->reset().bind(1, int64_t(limit));
-        while (top_->step())
-            top[std::size_t(top_->integer(0))].push_back({top_->integer(1), top_->integer(2)});
+        for (int s = 0; s < kStageSets; ++s)
+            for (const TopCache::Entry& e : cache_.lists[std::size_t(s)]) top[std::size_t(s)].push_back(e.who);
         for (const Candidate& c : choose_answer(top, poster, out.refused ? limit - 1 : limit)) {
-            line_->reset().bind(1, c.id);
-            if (line_->step()) out.lines.push_back(line_->text(0));
+            if (c.id != poster.id) {
+                out.lines.push_back(cache_.lines[c.id]);
+            } else if (!out.refused) {
+                out.lines.push_back(line);
+            } else {
+                player_line_->reset().bind(1, c.id);
+                if (player_line_->step()) out.lines.push_back(player_line_->text(0));
+            }
         }
         return out;
+    }
+
+    void load_cache() {
+        cache_ = TopCache{};
+        top_->reset().bind(1, int64_t(kAnswerPlayers));
+        while (top_->step()) {
+            const Candidate who{top_->integer(1), top_->integer(2)};
+            cache_.lists[std::size_t(top_->integer(0))].push_back({who, top_->integer(3)});
+            cache_.lines.try_emplace(who.id, top_->text(4));
+        }
+        cache_.valid = true;
     }
 
     void exec(const std::string& sql) {
@@ -177,7 +234,8 @@ class SqliteStore final : public Store {
 
     sqlite3* db_ = nullptr;
     std::mutex mutex_;
-    std::unique_ptr<Statement> post_, player_, top_, line_;
+    std::unique_ptr<Statement> post_, player_, top_, player_line_;
+    TopCache cache_;
     std::map<int, std::unique_ptr<Statement>> ranking_;
 };
 

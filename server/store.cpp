@@ -6,11 +6,11 @@
 
 namespace tsu::rankd {
 
-std::unique_ptr<Store> open_store(const std::string& spec, int connections) {
-    if (spec.rfind("sqlite:", 0) == 0) return open_sqlite_store(spec.substr(7));
-    if (spec.rfind("postgresql://", 0) == 0 || spec.rfind("postgres://", 0) == 0)
-        return open_pg_store(spec, connections);
-    throw StoreError("unknown database " + spec + " (sqlite:PATH or postgresql://...)");
+std::unique_ptr<Store> open_store(const std::string& db, int connections) {
+    if (db.rfind("sqlite:", 0) == 0) return open_sqlite_store(db.substr(7));
+    if (db.rfind("postgresql://", 0) == 0 || db.rfind("postgres://", 0) == 0)
+        return open_pg_store(db, connections);
+    throw StoreError("unknown database " + db + " (sqlite:PATH or postgresql://...)");
 }
 
 } // namespace tsu::rankd

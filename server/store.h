@@ -41,6 +41,6 @@ class Store {
 // "sqlite:PATH" (the folder is created) or "postgresql://..." with up to
 // `connections` connections. Creates the tables on first use. Throws
 // StoreError.
-std::unique_ptr<Store> open_store(const std::string& spec, int connections);
+std::unique_ptr<Store> open_store(const std::string& db, int connections);
 
 } // namespace tsu::rankd

@@ -19,9 +19,15 @@ void SdlPlatform::play_sound(const std::string& name, const std::string& path) {
     audio_.play_sound(name, path);
 }
 
-void SdlPlatform::music_play(const std::string& path) { audio_.music_play(path); }
+void SdlPlatform::music_play(const std::string& path) {
+    music_log_.push_back({tick, path});
+    audio_.music_play(path);
+}
 
-void SdlPlatform::music_stop() { audio_.music_stop(); }
+void SdlPlatform::music_stop() {
+    music_log_.push_back({tick, "<stop>"});
+    audio_.music_stop();
+}
 
 void SdlPlatform::message_box(const std::string& text) {
     if (!scripted_) {
@@ -58,8 +64,9 @@ bool SdlPlatform::ask_yes_no(const std::string& text) {
     if (SDL_ShowMessageBox(&box, &pressed) != 0) {
         // No way to ask: doing nothing is the safe answer.
         std::cerr << kAppTitle << ": " << text << " -> no (" << SDL_GetError() << ")\n";
-        return false;
+        pressed = kNo;
     }
+    if (on_answer_) on_answer_(pressed == kYes);
     return pressed == kYes;
 }
 

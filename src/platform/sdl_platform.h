@@ -6,7 +6,9 @@
 #include "platform/sdl_audio.h"
 
 #include <deque>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace tsu {
 
@@ -29,6 +31,8 @@ class SdlPlatform final : public Platform {
     // Messages go to stderr; questions take the queued answers, then yes.
     void set_scripted(bool scripted) { scripted_ = scripted; }
     std::deque<bool>& answers() { return answers_; }
+    // Told of every answer a person gave in a question box (for replays).
+    void set_answer_listener(std::function<void(bool)> listener) { on_answer_ = std::move(listener); }
 
     // Main thread: true once when the music track ran to its end.
     bool take_music_completed() { return audio_.take_music_completed(); }
@@ -44,6 +48,15 @@ class SdlPlatform final : public Platform {
     LocalTime local_time() override;
     std::vector<std::string> list_folder(const std::string& path) override;
 
+    // Every music call with the tick it came in ("<stop>" for stops), for
+    // the window's state dump.
+    struct MusicCall {
+        int tick = 0;
+        std::string file;
+    };
+    const std::vector<MusicCall>& music_log() const { return music_log_; }
+    int tick = 0; // ticks run so far, set by the window's loop
+
     int client_width() const { return client_w_; }
     int client_height() const { return client_h_; }
 
@@ -52,7 +65,9 @@ class SdlPlatform final : public Platform {
     GameWindow* window_ = nullptr;
     bool scripted_ = false;
     std::deque<bool> answers_;
+    std::function<void(bool)> on_answer_;
     int client_w_ = 512, client_h_ = 384;
+    std::vector<MusicCall> music_log_;
 };
 
 // The pure parts, shared with the tests.

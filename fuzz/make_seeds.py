@@ -76,6 +76,53 @@ def bmp(width, height, bpp, pixels, palette=None, top_down=False, core=False, ma
     return b"BM" + struct.pack("<IHHI", 14 + len(body), 0, 0, offset) + body
 
 
+# The ranking line: every tagged field in the order the game writes them.
+RANK_TAGS = "t c a l g p x y b d e f h i j k m o q r s u v w $ # z".split()
+PAIR_TAGS = "e i m r v #"
+BRACE_FIRST = "tcalgpxyz"
+REFUSAL_MARK = "二重投稿は禁止しています"
+
+
+def field_text(name, values):
+    """The field text of a player; `values` maps a tag to its value."""
+    text = "[hあ]hあ[n" + name + "]n"
+    for t in RANK_TAGS:
+        v = str(values.get(t, "00" if t in PAIR_TAGS else ("" if t in "clz" else "0")))
+        text += "{" + t + v + ("}" + t if t in BRACE_FIRST else t + "}")
+    return text
+
+
+def packed(text):
+    """Wrapped in full-width characters, through Shift-JIS, to UTF-7 with
+    the first and last character cut off."""
+    seven = ("＊　" + text + "　＊").encode("cp932").decode("cp932").encode("utf-7")
+    return seven[1:-1]
+
+
+def percent(data):
+    return "".join("%%%02X" % b for b in data)
+
+
+def ranking_seeds():
+    players = [
+        ("つみき", {"t": 12, "c": "よろしく", "a": 20, "l": "東京", "g": 1200, "p": 7, "x": 1, "y": 3,
+                    "b": 300, "d": 2, "e": "14", "z": "2009/3/7"}),
+        ("ゆき", {"t": 9999, "g": 77, "p": 1, "x": 3, "y": 8, "w": 5, "$": 1, "#": "38", "z": "2010/12/31"}),
+        ("ab", {"t": 0, "c": "{}[]%+-", "l": "?", "z": "1/1"}),
+    ]
+    lines = [packed(field_text(n, v)) for n, v in players]
+    out("ir_parse", "three", b"\r\n".join(lines) + b"\r\n")
+    out("ir_parse", "duplicate_lf", b"\n".join([lines[0], lines[1], lines[0]]))
+    out("ir_parse", "refused", lines[2] + b"\r\n" + packed(REFUSAL_MARK) + b"\r\n")
+    for i, line in enumerate(lines):
+        out("utf7", "line%d" % i, line)
+        out("rankd_post", "post%d" % i, percent(line))
+    out("utf7", "kana", "ゆきつみき".encode("utf-7"))
+    out("utf7", "percent", percent("+MEYwTQ-".encode("ascii")))
+    out("rankd_post", "bad_pair", percent(packed(field_text("x", {"e": "9"}))))
+    out("rankd_post", "no_name", percent(packed("{t1}t")))
+
+
 def main():
     data_root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build", "debug", "game")
     dat = os.path.join(data_root, "dat")
@@ -131,6 +178,7 @@ def main():
     out("bmp", "rgb32_fields.bmp", bmp(3, 2, 32, grad, masks=(0xF800, 0x07E0, 0x001F)))
     out("bmp", "rgb32.bmp", bmp(3, 3, 32, grad))
     out("bmp", "rgb24.bmp", bmp(4, 2, 24, grad))
+    ranking_seeds()
     jpegs = os.path.join(HERE, "corpus", "jpeg")
     if not os.path.isdir(jpegs) or not os.listdir(jpegs):
         print("corpus/jpeg: cut small pictures from cg/*.jpg with the game's JPEG writer")

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -76,20 +77,28 @@ TEST(CrashSafeWrites, KilledWritesLeaveOldOrNewFilesAndTheNextStartClearsTheirLe
     }
     ASSERT_NE(version[0][0], version[1][0]);
 
+    // Kill moments spread over about two rounds of writing the three files,
+    // however fast this machine writes them today (fsync takes its time).
+    const auto round_start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(write_all(g));
+    const auto round_us = std::max<int64_t>(
+        500, std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - round_start)
+                     .count() / 3);
     std::mt19937 rng(std::random_device{}());
     const auto start = std::chrono::steady_clock::now();
     int kills = 0, changes = 0, mixed = 0, leftovers_seen = 0;
     int last[3] = {0, 0, 0};
     while (kills < 150 && std::chrono::steady_clock::now() - start < std::chrono::seconds(60)) {
+        const int first = last[0] ^ 1; // each child starts with the version the files do not hold
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            for (int v = 1;; v ^= 1) {
+            for (int v = first;; v ^= 1) {
                 set_version(g, v);
                 write_all(g);
             }
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(500 + rng() % 30000));
+        std::this_thread::sleep_for(std::chrono::microseconds(int64_t(rng() % uint32_t(2 * round_us))));
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);

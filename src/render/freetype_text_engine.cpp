@@ -66,15 +66,37 @@ class FreeTypeTextEngine final : public TextEngine {
     }
 
   private:
+    // The line's box: the pen starts `lead` pixels in, so that no glyph's
+    // ink reaches left of the box, and the box is as wide as the pens'
+    // advance or the ink, whichever reaches further (a bold or italic glyph,
+    // or a full-width one at a small em, can overhang its advance).
+    struct Extent {
+        int lead = 0;
+        int width = 0;
+    };
+    Extent extent(std::string_view utf8, int px, const FontStyle& font) const {
+        int pen = 0, left = 0, right = 0;
+        for (std::size_t i = 0; i < utf8.size();) {
+            const Glyph& g = glyph(px, font, utf8::next(utf8, i));
+            if (g.width > 0) {
+                left = std::min(left, pen + g.left);
+                right = std::max(right, pen + g.left + g.width);
+            }
+            pen += g.advance;
+        }
+        const int lead = -left;
+        return Extent{lead, lead + std::max(pen, right)};
+    }
+
     void render_unlocked(std::string_view utf8, const FontStyle& font, TextMask& out) const {
         const int px = em_pixels(font.size);
         const LineMetrics lm = metrics(px);
-        int width = 0;
-        for (std::size_t i = 0; i < utf8.size();) width += glyph(px, font, utf8::next(utf8, i)).advance;
+        const Extent e = extent(utf8, px, font);
+        const int width = e.width;
         out.width = width;
         out.height = lm.height;
         out.bits.assign(std::size_t(width) * std::size_t(lm.height), 0);
-        int pen = 0;
+        int pen = e.lead;
         for (std::size_t i = 0; i < utf8.size();) {
             const Glyph& g = glyph(px, font, utf8::next(utf8, i));
             for (int gy = 0; gy < g.rows; ++gy) {
@@ -83,8 +105,7 @@ class FreeTypeTextEngine final : public TextEngine {
                 std::uint8_t* row = out.bits.data() + std::size_t(my) * std::size_t(width);
                 const std::uint8_t* src = g.bits.data() + std::size_t(gy) * std::size_t(g.width);
                 const int base = pen + g.left;
-                const int gx0 = std::max(0, -base), gx1 = std::min(g.width, width - base);
-                for (int gx = gx0; gx < gx1; ++gx) row[base + gx] |= src[gx];
+                for (int gx = 0; gx < g.width; ++gx) row[base + gx] |= src[gx];
             }
             pen += g.advance;
         }
@@ -112,12 +133,10 @@ class FreeTypeTextEngine final : public TextEngine {
         out.runs.assign(it->second.runs.begin(), it->second.runs.end());
     }
 
+    // The width text_out fills: the advance, or the ink where it reaches further.
     int text_width(std::string_view utf8, const FontStyle& font) const override {
         const std::lock_guard lock(mutex_);
-        const int px = em_pixels(font.size);
-        int width = 0;
-        for (std::size_t i = 0; i < utf8.size();) width += glyph(px, font, utf8::next(utf8, i)).advance;
-        return width;
+        return extent(utf8, em_pixels(font.size), font).width;
     }
 
     int text_height(std::string_view, const FontStyle& font) const override {

@@ -21,7 +21,7 @@ struct FontStyle {
 // A rendered line of text: a 1-bit coverage mask (0 or 1 per pixel), no
 // antialiasing, so text is crisp and comparisons are exact.
 struct TextMask {
-    int width = 0;  // advance width of the whole text, pixels
+    int width = 0;  // the line's box: the advance, or further where ink overhangs it, pixels
     int height = 0; // line height (ascent + descent), pixels
     std::vector<std::uint8_t> bits; // width * height, row-major
     bool at(int x, int y) const { return bits[std::size_t(y) * std::size_t(width) + std::size_t(x)] != 0; }
@@ -63,6 +63,8 @@ class TextEngine {
         out.runs.clear();
         mask_to_runs(mask, out);
     }
+    // The width of the box text_out draws in: every ink pixel of the line
+    // lies inside it, so text placed at (right - width) ends at right.
     virtual int text_width(std::string_view utf8, const FontStyle& font) const = 0;
     virtual int text_height(std::string_view utf8, const FontStyle& font) const = 0;
 };

@@ -145,11 +145,52 @@ TEST_F(JapaneseText, BoldIsWiderAndInkier) {
     EXPECT_GT(ink(engine_->render(text, bold)), ink(engine_->render(text, plain)));
 }
 
-TEST_F(JapaneseText, ItalicLeansAndKeepsTheAdvance) {
+TEST_F(JapaneseText, ItalicLeansAndKeepsAtLeastTheAdvance) {
     const FontStyle plain{12, false, false}, italic{12, false, true};
     const TextMask a = engine_->render("l", plain), b = engine_->render("l", italic);
-    EXPECT_EQ(a.width, b.width);
+    EXPECT_GE(b.width, a.width);
+    EXPECT_LE(b.width, a.width + 3); // the lean of a 16 px "l", no more
     EXPECT_NE(a.bits, b.bits);
+}
+
+// The width the canvas reports is the width it draws: text placed at
+// (right - width) has all its ink left of `right`, and none of the last
+// glyph is lost (the same text with a space after it draws the same ink).
+TEST_F(JapaneseText, TheMeasuredWidthHoldsAllTheInk) {
+    struct Case {
+        const char* text;
+        FontStyle font;
+    };
+    const Case cases[] = {
+        {"PLAY 12回 HI-SCORE 34567両", {8, true, false}}, // the title's record line
+        {"減点 > -850両", {9, true, false}},              // the stage-clear penalty
+        {"1234両", {10, true, false}},                    // the gold counter
+        {"両", {13, true, false}},
+        {"Wf", {12, false, true}},
+        {"両", {8, false, true}},
+        {"jw", {9, false, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Bitmap alone(300, 40, kWhite), spaced(300, 40, kWhite);
+        for (Bitmap* b : {&alone, &spaced}) {
+            b->text_engine = engine_.get();
+            b->font.style = c.font;
+            b->font.colour = kRed;
+            b->brush_style = BrushStyle::clear;
+        }
+        const int w = alone.text_width(c.text);
+        alone.text_out(280 - w, 10, c.text);
+        spaced.text_out(280 - w, 10, std::string(c.text) + " ");
+        int outside = 0, lost = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 300; ++x) {
+                outside += alone.pixel(x, y) == kRed && (x < 280 - w || x >= 280);
+                lost += spaced.pixel(x, y) == kRed && alone.pixel(x, y) != kRed;
+            }
+        EXPECT_EQ(outside, 0);
+        EXPECT_EQ(lost, 0);
+    }
 }
 
 TEST_F(JapaneseText, RenderingIsDeterministicAndRenderIntoReusesTheMask) {

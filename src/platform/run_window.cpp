@@ -3,6 +3,7 @@
 #include "platform/run_window.h"
 
 #include "app/input_script.h"
+#include "app/state_dump.h"
 #include "game/events.h"
 #include "game/game.h"
 #include "game/window_picture.h"
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -88,6 +90,7 @@ class WindowRun {
     void tick() {
         Timer1Timer(game_);
         ++ticks_run_;
+        platform_.tick = ticks_run_;
         report_music();
         present();
         deliver_due();
@@ -127,13 +130,54 @@ class WindowRun {
         }
     }
 
-    // Scripted events of tick t arrive after t ticks have run.
+    // Scripted events of tick t arrive after t ticks have run. The pointer
+    // and typed text take the window's own way (SDL events at the window
+    // place of the client pixel), so a script proves what a player's mouse
+    // and keyboard do; keys, answers and clicks by name go straight in.
     void deliver_due() {
         while (next_event_ < script_.size() && script_[next_event_].tick <= ticks_run_) {
-            deliver_input(game_, script_[next_event_], platform_.answers());
+            const InputEvent& e = script_[next_event_];
+            if (!deliver_as_sdl_event(e)) deliver_input(game_, e, platform_.answers());
             ++next_event_;
         }
         sync_client_size();
+        sync_text_input();
+    }
+
+    bool deliver_as_sdl_event(const InputEvent& in) {
+        SDL_Event e{};
+        const PictureLayout l = window_.layout();
+        const int wx = l.x + in.x * l.scale + l.scale / 2, wy = l.y + in.y * l.scale + l.scale / 2;
+        switch (in.type) {
+        case InputEvent::Type::mouse:
+            e.type = in.down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+            e.button.button = in.button == MouseButton::left ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT;
+            e.button.x = wx;
+            e.button.y = wy;
+            handle(e);
+            return true;
+        case InputEvent::Type::move:
+            e.type = SDL_MOUSEMOTION;
+            e.motion.x = wx;
+            e.motion.y = wy;
+            handle(e);
+            return true;
+        case InputEvent::Type::text: {
+            // SDL hands text over in pieces of at most 31 bytes, cut between characters.
+            const std::string& t = in.text;
+            for (std::size_t at = 0; at < t.size();) {
+                std::size_t n = std::min<std::size_t>(t.size() - at, sizeof e.text.text - 1);
+                while (n > 1 && at + n < t.size() && (static_cast<unsigned char>(t[at + n]) & 0xC0) == 0x80) --n;
+                e = SDL_Event{};
+                e.type = SDL_TEXTINPUT;
+                t.copy(e.text.text, n, at);
+                handle(e);
+                at += n;
+            }
+            return true;
+        }
+        default: return false;
+        }
     }
 
     void mouse_button(const SDL_MouseButtonEvent& b, bool down) {
@@ -144,14 +188,34 @@ class WindowRun {
         const int index = button == MouseButton::left ? 0 : 1;
         const ClientPoint p = window_.map_mouse(b.x, b.y);
         if (down) {
-            if (!press_reaches_view(p)) return; // the border and the editor's margin
+            if (!p.inside) return; // the black border around the picture
             pressed_[index] = true;
-            cgMouseDown(game_, button, p.x, p.y);
+            mouse_down(game_, button, p.x, p.y);
         } else if (pressed_[index]) {
             // A release pairs with its press wherever the pointer went.
             pressed_[index] = false;
-            const ClientPoint v = clamp_to_view(p);
-            cgMouseUp(game_, button, v.x, v.y);
+            mouse_up(game_, button, p.x, p.y);
+        }
+    }
+
+    // Text input (and the input method) runs while a panel field has the
+    // focus; the input method's window opens beside that field.
+    void sync_text_input() {
+        int r[4] = {0, 0, 0, 0};
+        const bool want = wants_text_input(game_, r);
+        if (!want) {
+            if (SDL_IsTextInputActive()) SDL_StopTextInput();
+            have_text_rect_ = false;
+            return;
+        }
+        if (!SDL_IsTextInputActive()) SDL_StartTextInput();
+        const PictureLayout l = window_.layout();
+        SDL_Rect rect{l.x + r[0] * l.scale, l.y + r[1] * l.scale, r[2] * l.scale, r[3] * l.scale};
+        if (!have_text_rect_ || rect.x != text_rect_.x || rect.y != text_rect_.y || rect.w != text_rect_.w ||
+            rect.h != text_rect_.h) {
+            SDL_SetTextInputRect(&rect);
+            text_rect_ = rect;
+            have_text_rect_ = true;
         }
     }
 
@@ -179,16 +243,18 @@ class WindowRun {
             break;
         }
         case SDL_TEXTINPUT: text_input(game_, e.text.text); break;
+        case SDL_TEXTEDITING: text_composition(game_, e.edit.text, e.edit.start); break;
         case SDL_MOUSEBUTTONDOWN: mouse_button(e.button, true); break;
         case SDL_MOUSEBUTTONUP: mouse_button(e.button, false); break;
         case SDL_MOUSEMOTION: {
-            const ClientPoint v = clamp_to_view(window_.map_mouse(e.motion.x, e.motion.y));
-            cgMouseMove(game_, v.x, v.y);
+            const ClientPoint p = window_.map_mouse(e.motion.x, e.motion.y);
+            mouse_move(game_, p.x, p.y);
             break;
         }
         default: break;
         }
         sync_client_size();
+        sync_text_input();
     }
 
     const CommandLine& cl_;
@@ -200,6 +266,8 @@ class WindowRun {
     int32_t ticks_run_ = 0;
     bool running_ = true;
     bool pressed_[2] = {false, false};
+    SDL_Rect text_rect_{0, 0, 0, 0};
+    bool have_text_rect_ = false;
 };
 
 int run_game(const CommandLine& cl) {
@@ -224,12 +292,20 @@ int run_game(const CommandLine& cl) {
         return 1;
     }
     platform.set_window(&window);
-    SDL_StartTextInput();
+    SDL_StopTextInput(); // on only while a panel field has the focus
 
     WindowRun run(cl, platform, window, *game);
     if (!run.load_script()) return 1;
     if (!FormCreate(*game)) return 1; // already reported in a message box
     run.run();
+    if (!cl.dump.empty()) {
+        std::ofstream f(cl.dump, std::ios::binary | std::ios::trunc);
+        nlohmann::ordered_json j = dump_state(*game, nullptr);
+        j["music"] = nlohmann::ordered_json::array();
+        for (const auto& m : platform.music_log()) j["music"].push_back({{"tick", m.tick}, {"file", m.file}});
+        f << j.dump(1) << "\n";
+        if (!f.flush()) std::cerr << "tsumikiya: cannot write " << cl.dump << '\n';
+    }
     FormClose(*game);
     SDL_StopTextInput();
     platform.set_window(nullptr);

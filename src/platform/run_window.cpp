@@ -6,6 +6,7 @@
 #include "game/events.h"
 #include "game/game.h"
 #include "game/window_picture.h"
+#include "platform/display_check.h"
 #include "platform/key_map.h"
 #include "platform/sdl_platform.h"
 #include "platform/sdl_window.h"
@@ -241,6 +242,11 @@ int run_game(const CommandLine& cl) {
 int run_window(const CommandLine& cl) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
         std::cerr << "tsumikiya: SDL could not start: " << SDL_GetError() << '\n';
+        return 1;
+    }
+    if (const std::string problem = display_problem(); !problem.empty()) {
+        std::cerr << "tsumikiya: " << problem << '\n';
+        SDL_Quit();
         return 1;
     }
     const int rc = run_game(cl); // frees the game, window and audio before SDL goes

@@ -14,7 +14,8 @@ int key_code_from_name(const std::string& name) {
     static const std::pair<const char*, int> named[] = {
         {"Left", vk::left},   {"Right", vk::right}, {"Up", vk::up},   {"Down", vk::down},
         {"Shift", vk::shift}, {"Enter", vk::enter}, {"Esc", vk::esc}, {"F1", vk::f1},
-        {"Yen", vk::yen},
+        {"Yen", vk::yen},     {"Backspace", vk::backspace}, {"Tab", vk::tab},
+        {"Space", vk::space}, {"Home", vk::home}, {"End", vk::end}, {"Delete", vk::del},
     };
     for (const auto& [n, code] : named)
         if (name == n) return code;
@@ -169,11 +170,11 @@ void deliver_input(Game& g, const InputEvent& e, std::deque<bool>& answers) {
         break;
     case InputEvent::Type::mouse:
         if (e.down)
-            cgMouseDown(g, e.button, e.x, e.y);
+            mouse_down(g, e.button, e.x, e.y);
         else
-            cgMouseUp(g, e.button, e.x, e.y);
+            mouse_up(g, e.button, e.x, e.y);
         break;
-    case InputEvent::Type::move: cgMouseMove(g, e.x, e.y); break;
+    case InputEvent::Type::move: mouse_move(g, e.x, e.y); break;
     case InputEvent::Type::answer: answers.push_back(e.yes); break;
     case InputEvent::Type::text: text_input(g, e.text); break;
     case InputEvent::Type::click: click_control(g, e.text); break;

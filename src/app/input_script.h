@@ -2,7 +2,9 @@
 // comment; an event at tick t is delivered after t ticks have run.
 //
 //   <t> key <NAME> down|up        NAME: Left Right Up Down Shift Enter Esc F1 Yen A..Z
-//   <t> mouse left|right down|up <x> <y>     view pixels
+//                                 Backspace Tab Space Home End Delete
+//   <t> mouse left|right down|up <x> <y>     client pixels (the view's, and the
+//                                            editor's column and row)
 //   <t> move <x> <y>
 //   <t> answer yes|no             answer to the next Yes/No question (default yes)
 //   <t> text <utf-8 text>         typed into the focused edit field

@@ -3,6 +3,7 @@
 
 #include "app/headless_platform.h"
 #include "game/game.h"
+#include "widgets/latch_button.h"
 
 namespace tsu {
 
@@ -74,6 +75,28 @@ template <std::size_t N> json dump_pool(const std::array<tman, N>& pool) {
 json dump_records(const std::vector<HeadlessPlatform::Record>& records, const char* field) {
     json a = json::array();
     for (const auto& r : records) a.push_back({{"tick", r.tick}, {field, r.text}});
+    return a;
+}
+
+// Every shown control where it stands in the client area.
+json dump_controls(const ControlTree& tree) {
+    json a = json::array();
+    const Control* focus = tree.focus();
+    tree.for_each_shown([&](const Control& c) {
+        const Rect r = c.client_rect();
+        json j;
+        j["name"] = c.name();
+        j["kind"] = control_kind_name(c.kind());
+        j["text"] = c.shown_text();
+        j["x"] = r.left;
+        j["y"] = r.top;
+        j["w"] = r.width();
+        j["h"] = r.height();
+        j["enabled"] = c.enabled;
+        if (const auto* latch = dynamic_cast<const LatchButton*>(&c)) j["down"] = latch->down();
+        j["focus"] = &c == focus;
+        a.push_back(j);
+    });
     return a;
 }
 
@@ -149,6 +172,7 @@ json dump_state(const Game& g, const HeadlessPlatform* platform) {
                             {"nomal_b1", g.panels.nomal_b1},
                             {"ef_b1", g.panels.ef_b1},
                             {"easy_l", g.panels.easy_l}};
+    j["controls"] = dump_controls(g.controls);
     if (platform) {
         j["sounds"] = dump_records(platform->sounds, "name");
         j["messages"] = dump_records(platform->messages, "text");

@@ -11,6 +11,7 @@
 #include "game/tman.h"
 #include "render/bitmap.h"
 #include "render/effect_pool.h"
+#include "widgets/control_tree.h"
 
 #include <array>
 #include <cstdint>
@@ -102,12 +103,14 @@ struct Game {
     int32_t key_left = 0, key_right = 0, key_up = 0, key_down = 0;
     int32_t key_z = 0, key_x = 0, key_a = 0, key_c = 0;
     int32_t key_z_held = 0, key_x_held = 0, key_a_held = 0, key_c_held = 0;
+    bool shift_held = false;   // for Shift+Tab in the panels
     int32_t mouse_x = 0, mouse_y = 0;
     int32_t mouse_held = 0;
     int32_t sel_lower = 0, sel_upper = 0, sel_teki = 0;
     std::string last_se;
     int32_t last_se_timer = 0;
     Panels panels;
+    ControlTree controls;      // the panels' controls, drawn over the view
     std::string music_title;   // title of the track last started
     std::string music_file;    // path of the track the music player holds
     int32_t client_width = kViewWidth, client_height = kViewHeight;

@@ -72,6 +72,10 @@ void next_heroine(Game& g) {
 } // namespace
 
 void FormKeyDown(Game& g, int key) {
+    if (key == vk::shift) g.shift_held = true;
+    // A focused panel field takes the keys (typing a name must not open the
+    // extra stages); Tab moves the focus through an open panel.
+    if (g.controls.key_down(key, g.shift_held)) return;
     const Panels& p = g.panels;
     switch (key) {
     case vk::enter:
@@ -148,6 +152,7 @@ void FormKeyDown(Game& g, int key) {
 }
 
 void FormKeyUp(Game& g, int key) {
+    if (key == vk::shift) g.shift_held = false;
     switch (key) {
     case vk::down: g.key_down = 0; break;
     case vk::shift:

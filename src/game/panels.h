@@ -18,6 +18,11 @@ struct Panels {
     bool ef_b1 = true;     // text effects ON
     bool easy_l = false;   // the EASY hint beside the difficulty switch
 
+    // The profile box's registration controls: the "名前決定" button and the
+    // two hints are shown until a ranking name is registered.
+    bool ir_name_b = true;
+    bool touroku_l = true;
+
     // "No panel open": option, extra-stage and ranking panels all hidden.
     bool none_open() const { return !option_box && !ex_box && !ir_rank_box; }
 };

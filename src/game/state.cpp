@@ -1,11 +1,12 @@
 // The game state's construction and the two shared resets.
 #include "game/game.h"
+#include "ui/panels.h"
 
 #include <algorithm>
 
 namespace tsu {
 
-Game::Game() : steps(make_game_steps()) {}
+Game::Game() : steps(make_game_steps()) { build_panels(*this); }
 
 std::string Game::path(const std::string& folder, const std::string& name) const {
     std::string p = root;

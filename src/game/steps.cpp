@@ -10,6 +10,7 @@
 #include "render/effects.h"
 #include "render/map_drawing.h"
 #include "render/weather.h"
+#include "ui/panels.h"
 #include "ui/result_screens.h"
 
 namespace tsu {
@@ -34,6 +35,7 @@ TickSteps make_game_steps() {
     s.run_result_step = draw_run_result;
     s.editor_info = editor_info;
     s.s_technique = s_technique;
+    s.panel_timers = panel_timers;
     return s;
 }
 

@@ -87,6 +87,8 @@ void draw_play_record_line(Game& g) {
 
 void Timer1Timer(Game& g) {
     const TickSteps& s = g.steps;
+    // The panels' own timers beat with the main tick, paused or not.
+    if (s.panel_timers != nullptr) s.panel_timers(g);
     if (g.last_se_timer >= 1) {
         g.last_se_timer -= 1;
         if (g.last_se_timer == 0) g.last_se.clear();

@@ -27,6 +27,7 @@ struct TickSteps {
     Step run_result_step = nullptr;    // after-run screen (mode 2)
     Step editor_info = nullptr;        // the editor's info text
     Step s_technique = nullptr;        // comment barrage, run by the S key itself
+    Step panel_timers = nullptr;       // the panels' 80 ms timers (record text, ranking detail)
 };
 
 // The game's real steps.

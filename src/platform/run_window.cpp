@@ -135,6 +135,7 @@ class WindowRun {
             ++next_event_;
         }
         sync_client_size();
+        sync_text_input();
     }
 
     void mouse_button(const SDL_MouseButtonEvent& b, bool down) {
@@ -145,14 +146,34 @@ class WindowRun {
         const int index = button == MouseButton::left ? 0 : 1;
         const ClientPoint p = window_.map_mouse(b.x, b.y);
         if (down) {
-            if (!press_reaches_view(p)) return; // the border and the editor's margin
+            if (!p.inside) return; // the black border around the picture
             pressed_[index] = true;
-            cgMouseDown(game_, button, p.x, p.y);
+            mouse_down(game_, button, p.x, p.y);
         } else if (pressed_[index]) {
             // A release pairs with its press wherever the pointer went.
             pressed_[index] = false;
-            const ClientPoint v = clamp_to_view(p);
-            cgMouseUp(game_, button, v.x, v.y);
+            mouse_up(game_, button, p.x, p.y);
+        }
+    }
+
+    // Text input (and the input method) runs while a panel field has the
+    // focus; the input method's window opens beside that field.
+    void sync_text_input() {
+        int r[4] = {0, 0, 0, 0};
+        const bool want = wants_text_input(game_, r);
+        if (!want) {
+            if (SDL_IsTextInputActive()) SDL_StopTextInput();
+            have_text_rect_ = false;
+            return;
+        }
+        if (!SDL_IsTextInputActive()) SDL_StartTextInput();
+        const PictureLayout l = window_.layout();
+        SDL_Rect rect{l.x + r[0] * l.scale, l.y + r[1] * l.scale, r[2] * l.scale, r[3] * l.scale};
+        if (!have_text_rect_ || rect.x != text_rect_.x || rect.y != text_rect_.y || rect.w != text_rect_.w ||
+            rect.h != text_rect_.h) {
+            SDL_SetTextInputRect(&rect);
+            text_rect_ = rect;
+            have_text_rect_ = true;
         }
     }
 
@@ -180,16 +201,18 @@ class WindowRun {
             break;
         }
         case SDL_TEXTINPUT: text_input(game_, e.text.text); break;
+        case SDL_TEXTEDITING: text_composition(game_, e.edit.text, e.edit.start); break;
         case SDL_MOUSEBUTTONDOWN: mouse_button(e.button, true); break;
         case SDL_MOUSEBUTTONUP: mouse_button(e.button, false); break;
         case SDL_MOUSEMOTION: {
-            const ClientPoint v = clamp_to_view(window_.map_mouse(e.motion.x, e.motion.y));
-            cgMouseMove(game_, v.x, v.y);
+            const ClientPoint p = window_.map_mouse(e.motion.x, e.motion.y);
+            mouse_move(game_, p.x, p.y);
             break;
         }
         default: break;
         }
         sync_client_size();
+        sync_text_input();
     }
 
     const CommandLine& cl_;
@@ -201,6 +224,8 @@ class WindowRun {
     int32_t ticks_run_ = 0;
     bool running_ = true;
     bool pressed_[2] = {false, false};
+    SDL_Rect text_rect_{0, 0, 0, 0};
+    bool have_text_rect_ = false;
 };
 
 int run_game(const CommandLine& cl) {
@@ -225,7 +250,7 @@ int run_game(const CommandLine& cl) {
         return 1;
     }
     platform.set_window(&window);
-    SDL_StartTextInput();
+    SDL_StopTextInput(); // on only while a panel field has the focus
 
     WindowRun run(cl, platform, window, *game);
     if (!run.load_script()) return 1;

@@ -30,4 +30,18 @@ inline char32_t next(std::string_view s, std::size_t& i) {
     return cp;
 }
 
+// Number of code points in s (each malformed byte counts as one).
+inline std::size_t length(std::string_view s) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < s.size(); ++n) next(s, i);
+    return n;
+}
+
+// Byte offset of the code point with index `chars` (s.size() past the end).
+inline std::size_t offset(std::string_view s, std::size_t chars) {
+    std::size_t i = 0;
+    for (std::size_t n = 0; n < chars && i < s.size(); ++n) next(s, i);
+    return i;
+}
+
 } // namespace tsu::utf8

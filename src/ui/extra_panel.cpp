@@ -8,6 +8,8 @@
 #include "game/game.h"
 #include "game/modes.h"
 #include "ui/music.h"
+#include "ui/option_panel.h"
+#include "ui/panels.h"
 
 #include <array>
 
@@ -19,6 +21,30 @@ const char* pack_caption(int pack) {
         "トリックステージ"};
     return pack >= 1 && pack <= 6 ? kCaptions[std::size_t(pack)] : "";
 }
+
+void build_extra_panel(Game& g) {
+    Panel& p = g.controls.add_root(std::make_unique<Panel>("ex_box", Rect{0, 0, 513, 385}));
+    p.follow_visible(&g.panels.ex_box);
+    p.add<Label>("Label20", Rect{10, 5, 300, 27}, "EXTRA STAGE", title_style());
+    // The pack buttons, 36 pixels apart, in the order of the packs 1..6.
+    static constexpr std::array<const char*, 7> kButtons = {"",       "Label22", "Label24", "Label25",
+                                                            "Label26", "Label9",  "Label28"};
+    for (int k = 1; k <= 6; ++k) {
+        const int y = 32 + 36 * (k - 1);
+        auto& b = p.add<LabelButton>(kButtons[std::size_t(k)], Rect{4, y, 4 + 153, y + 29},
+                                     pack_caption(k), caption_style());
+        b.on_click = [&g, k] { start_pack(g, k); };
+    }
+    auto& records = p.add<Label>("ex_stage_l", Rect{160, 32, 160 + 349, 32 + 209}, "", caption_style(9));
+    records.text.colour = rgb(0xE8ECFF);
+    auto& pic = p.add<PictureBox>("user_cg", Rect{408, 132, 408 + 100, 132 + 217});
+    pic.source = &g.user_cg;
+    p.add<Label>("Label21", Rect{4, 368, 300, 382}, "上位から表示しています。", caption_style(9));
+    auto& back = p.add<LabelButton>("Label19", Rect{400, 352, 504, 376}, "BAK(ESC)", caption_style());
+    back.on_click = [&g] { close_extra_panel(g); };
+}
+
+void Timer3Timer(Game& g) { label(g, "ex_stage_l").caption = extra_record_text(g); }
 
 void start_pack(Game& g, int pack) {
     if (pack < 1 || pack > 6) return;

@@ -11,6 +11,8 @@ struct Game;
 void open_options(Game& g);
 // "BAK(ESC)" of the option panel: closes it and applies the switches.
 void close_options(Game& g);
+// NOMAL (and text effects ON, which share the handler): hides the EASY note.
+void nomal_b1Click(Game& g);
 // Applies the switches to the options (also done when the extra-stage panel opens).
 void apply_option_switches(Game& g);
 // "BAK(ESC)" of the extra-stage panel: saves and returns to the option panel.

@@ -1,65 +1,62 @@
-// Text typed into a panel's edit field and panel controls pressed by name.
-// The panels' widgets route these; with no field focused text is ignored.
+// The pointer, typed text and keys on their way to the panels' controls and,
+// when no panel takes them, to the game view's handlers.
 #include "game/events.h"
 #include "game/game.h"
-#include "ui/extra_panel.h"
-#include "ui/option_panel.h"
 
-#include <string>
+#include <algorithm>
 
 namespace tsu {
 
-void text_input(Game&, const std::string&) {
-    // No edit field exists yet, so nothing has the focus.
+namespace {
+
+PointerButton pointer(MouseButton b) { return b == MouseButton::left ? PointerButton::left : PointerButton::right; }
+
+} // namespace
+
+void mouse_down(Game& g, MouseButton button, int x, int y) {
+    if (g.controls.pointer_down(pointer(button), x, y)) return;
+    if (x < 0 || y < 0 || x >= kViewWidth || y >= kViewHeight) return; // the editor's margin
+    cgMouseDown(g, button, x, y);
 }
 
-bool click_control(Game& g, const std::string& name) {
-    Panels& p = g.panels;
-    if (name == "Label4" && p.option_box) {
-        close_options(g);
-        return true;
+void mouse_up(Game& g, MouseButton button, int x, int y) {
+    g.controls.pointer_up(pointer(button), x, y);
+    cgMouseUp(g, button, std::clamp(x, 0, kViewWidth), std::clamp(y, 0, kViewHeight));
+}
+
+void mouse_move(Game& g, int x, int y) {
+    g.controls.pointer_move(x, y);
+    cgMouseMove(g, x, y);
+}
+
+void text_input(Game& g, const std::string& utf8) { g.controls.text_input(utf8); }
+
+void text_composition(Game& g, const std::string& utf8, int cursor) {
+    g.controls.composition(utf8, cursor);
+}
+
+bool wants_text_input(const Game& g, int* rect) {
+    if (!g.controls.wants_text()) return false;
+    if (rect != nullptr) {
+        const Rect r = g.controls.focus()->client_rect();
+        rect[0] = r.left;
+        rect[1] = r.top;
+        rect[2] = r.width();
+        rect[3] = r.height();
     }
-    if (p.option_box) {
-        // The switch pairs: pressing a button puts it down and its partner up.
-        struct Switch {
-            const char* on;
-            const char* off;
-            bool Panels::*down;
-        };
-        static const Switch switches[] = {{"option_b1", "option_b2", &Panels::option_b1},
-                                          {"se_b1", "se_b2", &Panels::se_b1},
-                                          {"nomal_b1", "nomal_b2", &Panels::nomal_b1},
-                                          {"ef_b1", "ef_b2", &Panels::ef_b1}};
-        for (const Switch& s : switches) {
-            if (name != s.on && name != s.off) continue;
-            p.*s.down = name == s.on;
-            // NOMAL and text effects ON share the handler that hides the EASY hint.
-            if (name == std::string("nomal_b1") || name == std::string("ef_b1")) p.easy_l = false;
-            return true;
-        }
-    }
-    if (name == "Label18" && p.option_box) {
-        open_extra_panel(g);
-        return true;
-    }
-    if (p.ex_box) {
-        // The pack buttons, in the order of the packs 1..6.
-        static const char* const packs[] = {"Label22", "Label24", "Label25", "Label26", "Label9", "Label28"};
-        for (int k = 0; k < 6; ++k)
-            if (name == packs[k]) {
-                start_pack(g, k + 1);
-                return true;
-            }
-    }
-    if (name == "Label19" && p.ex_box) {
-        close_extra_panel(g);
-        return true;
-    }
-    if (name == "Label13" && p.ir_rank_box) {
-        close_ranking_panel(g);
-        return true;
-    }
+    return true;
+}
+
+bool click_control(Game& g, const std::string& name) { return g.controls.click(name); }
+
+bool panel_open(const Game& g) {
+    for (const auto& r : g.controls.roots())
+        if (r->visible()) return true;
     return false;
 }
+
+void focus_move(Game& g, int step) { g.controls.focus_step(step); }
+
+void press_focused(Game& g) { g.controls.press_focus(); }
 
 } // namespace tsu

@@ -94,7 +94,8 @@ TEST(InputScript, KeyNames) {
     EXPECT_EQ(key_code_from_name("Yen"), 220);
     EXPECT_EQ(key_code_from_name("Q"), 81);
     EXPECT_EQ(key_code_from_name("q"), 0);
-    EXPECT_EQ(key_code_from_name("Space"), 0);
+    EXPECT_EQ(key_code_from_name("Space"), 32);
+    EXPECT_EQ(key_code_from_name("Menu"), 0);
 }
 
 } // namespace

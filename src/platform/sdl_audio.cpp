@@ -23,6 +23,14 @@ void on_music_finished() {
 
 } // namespace
 
+void SdlAudio::limit_mix(void* self, uint8_t* stream, int bytes) {
+    // Audio thread: the limiter over every finished buffer of 16-bit samples.
+    auto* a = static_cast<SdlAudio*>(self);
+    const std::size_t frame_bytes = sizeof(int16_t) * std::size_t(a->mix_channels_);
+    a->limiter_->process(reinterpret_cast<int16_t*>(stream), std::size_t(bytes) / frame_bytes,
+                         a->mix_channels_);
+}
+
 std::string find_soundfont() {
     if (const char* env = std::getenv("SDL_SOUNDFONTS"); env && *env) return env;
     static const char* const kKnown[] = {
@@ -50,6 +58,17 @@ bool SdlAudio::open() {
         return false;
     }
     Mix_AllocateChannels(kChannels);
+    // Headroom: every voice and the music mixed at a quarter, the level
+    // given back by the limiter (see limiter.h).
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    if (Mix_QuerySpec(&rate, &format, &channels) != 0 && format == AUDIO_S16SYS && channels > 0) {
+        limiter_ = std::make_unique<Limiter>(rate);
+        mix_channels_ = channels;
+        Mix_Volume(-1, Limiter::kMixVolume);
+        Mix_VolumeMusic(Limiter::kMixVolume);
+        Mix_SetPostMix(limit_mix, this);
+    }
     if (const std::string sf = find_soundfont(); !sf.empty()) Mix_SetSoundFonts(sf.c_str());
     g_tracker.store(&tracker_);
     Mix_HookMusicFinished(on_music_finished);
@@ -61,6 +80,7 @@ void SdlAudio::close() {
     if (open_) {
         tracker_.stop();
         Mix_HookMusicFinished(nullptr);
+        Mix_SetPostMix(nullptr, nullptr);
         g_tracker.store(nullptr);
         free_music();
         Mix_HaltChannel(-1);
@@ -68,6 +88,7 @@ void SdlAudio::close() {
             if (chunk) Mix_FreeChunk(chunk);
         Mix_CloseAudio();
         Mix_Quit();
+        limiter_.reset();
         open_ = false;
     }
     sounds_.clear();

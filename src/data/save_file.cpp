@@ -64,7 +64,7 @@ void append_number(std::string& out, int32_t v) {
 
 } // namespace
 
-std::string save_path(const Game& g) { return g.path("dat", "my.dat"); }
+std::string save_path(const Game& g) { return g.write_path("my.dat"); }
 
 int32_t save_check_a(const tmy& my) {
     const uint32_t hs = uint32_t(my.hi_score);
@@ -83,6 +83,7 @@ namespace {
 struct ReadResult {
     SaveLoad status = SaveLoad::loaded;
     std::string error; // what went wrong, naming the file (and line)
+    std::string path;  // the file read
     std::string bytes; // the file as read
     bool read = false;  // whether `bytes` holds the whole file
 };
@@ -96,7 +97,8 @@ bool missing_file(const std::string& path) {
 
 ReadResult read_save(Game& g) {
     ReadResult r;
-    const std::string path = save_path(g);
+    r.path = g.read_path("my.dat");
+    const std::string& path = r.path;
     if (!read_file(path, r.bytes, r.error)) {
         r.status = missing_file(path) ? SaveLoad::missing : SaveLoad::failed;
         r.bytes.clear();
@@ -154,13 +156,19 @@ std::string unreadable_copy_name(Game& g, const std::string& path) {
 // keep what was read of it under a name of its own first, or, when that is
 // not possible, never write over it. One message says which.
 void keep_unreadable(Game& g, const ReadResult& r) {
-    const std::string path = save_path(g);
+    const std::string& path = r.path;
     std::error_code ec;
     if (!r.read && !std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
         report(g, r.error); // no file at all (its folder is missing): nothing to keep
         return;
     }
     const std::string head = "記録（セーブファイル）を読み込めませんでした。\n" + r.error + "\n";
+    if (path != save_path(g)) {
+        // The shipped file under the data root; the game writes elsewhere.
+        report(g, head + "このファイルはそのまま残し、記録は初期値から " + save_path(g) +
+                      " に書き込みます。");
+        return;
+    }
     std::string error = r.error;
     if (r.read) {
         const std::string copy = write_new_file(unreadable_copy_name(g, path), r.bytes, error);

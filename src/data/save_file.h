@@ -12,7 +12,8 @@ struct tmy;
 
 inline constexpr int kSaveLines = 40;
 
-// Path of the save file: <root>/dat/my.dat.
+// Where the save file is written: my.dat in the user data folder (<root>/dat
+// for a writable copy). It is read from there, else from <root>/dat.
 std::string save_path(const Game& g);
 
 // Check value A (line 10): play_count + hi_score * hi_score, wrapping in 32
@@ -42,8 +43,9 @@ SaveLoad load_save(Game& g);
 // be read is kept beside itself as "my.dat.unreadable-<date>-<time>" before
 // anything can write over it; one message says that the records could not
 // be read and where the copy is, and the game goes on from the reset
-// values. When no copy can be made, the file is never written over.
-// Returns false when a file was there but could not be read.
+// values. When no copy can be made, the file is never written over. (A
+// file read from the data root while the game writes to the user data
+// folder is not written over anyway, and stays as it is.) Returns false when a file was there but could not be read.
 bool load_save_at_start(Game& g);
 
 // Writes the 40 lines from `my` and `comment`, replacing the file whole or

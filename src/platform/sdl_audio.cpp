@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
@@ -46,6 +48,16 @@ std::string find_soundfont() {
 
 SdlAudio::~SdlAudio() { close(); }
 
+void SdlAudio::set_volumes(int se, int music) {
+    se_volume_ = std::clamp(se, 0, 100);
+    music_volume_ = std::clamp(music, 0, 100);
+    if (!open_) return;
+    // With the limiter, full volume is the headroom level (limiter.h).
+    const int top = limiter_ ? Limiter::kMixVolume : MIX_MAX_VOLUME;
+    Mix_Volume(-1, se_volume_ * top / 100);
+    Mix_VolumeMusic(music_volume_ * top / 100);
+}
+
 bool SdlAudio::open() {
     if (open_) return true;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
@@ -65,14 +77,13 @@ bool SdlAudio::open() {
     if (Mix_QuerySpec(&rate, &format, &channels) != 0 && format == AUDIO_S16SYS && channels > 0) {
         limiter_ = std::make_unique<Limiter>(rate);
         mix_channels_ = channels;
-        Mix_Volume(-1, Limiter::kMixVolume);
-        Mix_VolumeMusic(Limiter::kMixVolume);
         Mix_SetPostMix(limit_mix, this);
     }
+    open_ = true;
+    set_volumes(se_volume_, music_volume_);
     if (const std::string sf = find_soundfont(); !sf.empty()) Mix_SetSoundFonts(sf.c_str());
     g_tracker.store(&tracker_);
     Mix_HookMusicFinished(on_music_finished);
-    open_ = true;
     return true;
 }
 

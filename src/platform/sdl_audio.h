@@ -33,6 +33,9 @@ class SdlAudio {
     void close();
     bool is_open() const { return open_; }
 
+    // Volumes of the sound effects and of the music, 0..100 (the settings').
+    void set_volumes(int se, int music);
+
     void play_sound(const std::string& name, const std::string& path);
     void music_play(const std::string& path);
     void music_stop();
@@ -56,6 +59,7 @@ class SdlAudio {
     Mix_Music* music_ = nullptr;
     MusicTracker tracker_;
     int last_channel_ = -1;
+    int se_volume_ = 100, music_volume_ = 100;
     std::unique_ptr<Limiter> limiter_; // on the finished mix (audio thread)
     int mix_channels_ = 0;             // samples a frame of the mix
     static void limit_mix(void* self, uint8_t* stream, int bytes);

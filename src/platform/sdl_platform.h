@@ -6,6 +6,7 @@
 #include "platform/sdl_audio.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ class SdlPlatform final : public Platform {
     // Messages go to stderr; questions take the queued answers, then yes.
     void set_scripted(bool scripted) { scripted_ = scripted; }
     std::deque<bool>& answers() { return answers_; }
+    // Told of every answer a person gave in a question box (for replays).
+    void set_answer_listener(std::function<void(bool)> listener) { on_answer_ = std::move(listener); }
 
     // Main thread: true once when the music track ran to its end.
     bool take_music_completed() { return audio_.take_music_completed(); }
@@ -62,6 +65,7 @@ class SdlPlatform final : public Platform {
     GameWindow* window_ = nullptr;
     bool scripted_ = false;
     std::deque<bool> answers_;
+    std::function<void(bool)> on_answer_;
     int client_w_ = 512, client_h_ = 384;
     std::vector<MusicCall> music_log_;
 };

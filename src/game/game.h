@@ -7,6 +7,7 @@
 #include "game/panels.h"
 #include "game/platform.h"
 #include "game/random.h"
+#include "game/save_memory.h"
 #include "game/tick_steps.h"
 #include "game/tman.h"
 #include "render/bitmap.h"
@@ -83,6 +84,7 @@ struct Game {
     // ---- the player ------------------------------------------------------
     tmy my;
     std::string comment; // profile comment (saved)
+    SaveMemory save_memory; // the save file's texts as read, for writing them back
 
     // ---- screen, input, editor -------------------------------------------
     int32_t mode = 0;          // 0 title, 1 play/editor, 2 after-run, 3 stage clear

@@ -33,8 +33,8 @@ bool install_font(Game& g) {
 } // namespace
 
 bool FormCreate(Game& g) {
-    // A missing or unreadable save file has been reported; the game goes on
-    // from the reset values and writes the file at the next save.
+    // A missing save file is the first start; an unreadable one has been kept
+    // aside and reported. Either way the game goes on from the reset values.
     load_save_at_start(g);
     fill_teki_type(g);
     if (!install_font(g)) return false;

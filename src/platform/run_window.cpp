@@ -11,6 +11,7 @@
 #include "game/game.h"
 #include "game/modes.h"
 #include "game/window_picture.h"
+#include "platform/display_check.h"
 #include "platform/gamepad.h"
 #include "platform/key_bindings.h"
 #include "platform/key_map.h"
@@ -498,6 +499,11 @@ int run_window(const CommandLine& cl, Settings& settings) {
     SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS | SDL_INIT_GAMECONTROLLER) != 0) {
         std::cerr << "tsumikiya: SDL could not start: " << SDL_GetError() << '\n';
+        return 1;
+    }
+    if (const std::string problem = display_problem(); !problem.empty()) {
+        std::cerr << "tsumikiya: " << problem << '\n';
+        SDL_Quit();
         return 1;
     }
     const int rc = run_game(cl, settings); // frees the game, window and audio before SDL goes

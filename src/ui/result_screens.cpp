@@ -2,6 +2,7 @@
 // on every tick until the player moves on.
 #include "ui/result_screens.h"
 
+#include "data/save_file.h"
 #include "game/game.h"
 #include "game/status.h"
 
@@ -100,9 +101,13 @@ void draw_run_result(Game& g) {
     }
     if (gold == nullptr || my.gold < *gold) return;
     // Ties count: the notice stays on every tick of the screen.
+    const int32_t was[3] = {*gold, *stage, *heroine};
     *gold = my.gold;
     *stage = my.stage_no;
     if (g.chara >= 0 && g.chara <= 2) *heroine = g.chara + 1;
+    // A new record goes to the disk at once, not only when the window
+    // closes: a crash or a kill must not lose it.
+    if (was[0] != *gold || was[1] != *stage || was[2] != *heroine) write_save(g);
     shadowed(cg, 130, 270, "＊ NEW RECORD !!!! ＊", kBlack, blink_color(g.frame_count));
 }
 

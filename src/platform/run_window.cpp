@@ -10,6 +10,7 @@
 #include "platform/sdl_platform.h"
 #include "platform/sdl_window.h"
 #include "platform/tick_clock.h"
+#include "platform/transfer_wait.h"
 #include "render/image_io.h"
 
 #include <SDL.h>
@@ -60,6 +61,10 @@ class WindowRun {
     }
 
     void run() {
+        // The ranking exchange waits here, with the window alive.
+        platform_.set_transfer_wait([this](HttpTransfer& t) {
+            if (wait_in_window(t, window_, game_)) running_ = false;
+        });
         present();
         window_.show();
         deliver_due();
@@ -255,6 +260,7 @@ int run_game(const CommandLine& cl) {
     if (!run.load_script()) return 1;
     if (!FormCreate(*game)) return 1; // already reported in a message box
     run.run();
+    platform.set_transfer_wait(nullptr);
     FormClose(*game);
     SDL_StopTextInput();
     platform.set_window(nullptr);

@@ -6,11 +6,13 @@
 #include "platform/sdl_audio.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 
 namespace tsu {
 
 class GameWindow;
+class HttpTransfer;
 
 class SdlPlatform final : public Platform {
   public:
@@ -29,6 +31,11 @@ class SdlPlatform final : public Platform {
     // Messages go to stderr; questions take the queued answers, then yes.
     void set_scripted(bool scripted) { scripted_ = scripted; }
     std::deque<bool>& answers() { return answers_; }
+
+    // The window's wait for an HTTP transfer running on its worker thread:
+    // returns once the transfer is done (it may cancel it). Unset: posts run
+    // in the calling thread.
+    void set_transfer_wait(std::function<void(HttpTransfer&)> wait) { transfer_wait_ = std::move(wait); }
 
     // Main thread: true once when the music track ran to its end.
     bool take_music_completed() { return audio_.take_music_completed(); }
@@ -52,6 +59,7 @@ class SdlPlatform final : public Platform {
     GameWindow* window_ = nullptr;
     bool scripted_ = false;
     std::deque<bool> answers_;
+    std::function<void(HttpTransfer&)> transfer_wait_;
     int client_w_ = 512, client_h_ = 384;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/run_window.h"
 
 #include "app/input_script.h"
+#include "app/state_dump.h"
 #include "game/events.h"
 #include "game/game.h"
 #include "game/window_picture.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -93,6 +95,7 @@ class WindowRun {
     void tick() {
         Timer1Timer(game_);
         ++ticks_run_;
+        platform_.tick = ticks_run_;
         report_music();
         present();
         deliver_due();
@@ -132,14 +135,54 @@ class WindowRun {
         }
     }
 
-    // Scripted events of tick t arrive after t ticks have run.
+    // Scripted events of tick t arrive after t ticks have run. The pointer
+    // and typed text take the window's own way (SDL events at the window
+    // place of the client pixel), so a script proves what a player's mouse
+    // and keyboard do; keys, answers and clicks by name go straight in.
     void deliver_due() {
         while (next_event_ < script_.size() && script_[next_event_].tick <= ticks_run_) {
-            deliver_input(game_, script_[next_event_], platform_.answers());
+            const InputEvent& e = script_[next_event_];
+            if (!deliver_as_sdl_event(e)) deliver_input(game_, e, platform_.answers());
             ++next_event_;
         }
         sync_client_size();
         sync_text_input();
+    }
+
+    bool deliver_as_sdl_event(const InputEvent& in) {
+        SDL_Event e{};
+        const PictureLayout l = window_.layout();
+        const int wx = l.x + in.x * l.scale + l.scale / 2, wy = l.y + in.y * l.scale + l.scale / 2;
+        switch (in.type) {
+        case InputEvent::Type::mouse:
+            e.type = in.down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+            e.button.button = in.button == MouseButton::left ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT;
+            e.button.x = wx;
+            e.button.y = wy;
+            handle(e);
+            return true;
+        case InputEvent::Type::move:
+            e.type = SDL_MOUSEMOTION;
+            e.motion.x = wx;
+            e.motion.y = wy;
+            handle(e);
+            return true;
+        case InputEvent::Type::text: {
+            // SDL hands text over in pieces of at most 31 bytes, cut between characters.
+            const std::string& t = in.text;
+            for (std::size_t at = 0; at < t.size();) {
+                std::size_t n = std::min<std::size_t>(t.size() - at, sizeof e.text.text - 1);
+                while (n > 1 && at + n < t.size() && (static_cast<unsigned char>(t[at + n]) & 0xC0) == 0x80) --n;
+                e = SDL_Event{};
+                e.type = SDL_TEXTINPUT;
+                t.copy(e.text.text, n, at);
+                handle(e);
+                at += n;
+            }
+            return true;
+        }
+        default: return false;
+        }
     }
 
     void mouse_button(const SDL_MouseButtonEvent& b, bool down) {
@@ -261,6 +304,14 @@ int run_game(const CommandLine& cl) {
     if (!FormCreate(*game)) return 1; // already reported in a message box
     run.run();
     platform.set_transfer_wait(nullptr);
+    if (!cl.dump.empty()) {
+        std::ofstream f(cl.dump, std::ios::binary | std::ios::trunc);
+        nlohmann::ordered_json j = dump_state(*game, nullptr);
+        j["music"] = nlohmann::ordered_json::array();
+        for (const auto& m : platform.music_log()) j["music"].push_back({{"tick", m.tick}, {"file", m.file}});
+        f << j.dump(1) << "\n";
+        if (!f.flush()) std::cerr << "tsumikiya: cannot write " << cl.dump << '\n';
+    }
     FormClose(*game);
     SDL_StopTextInput();
     platform.set_window(nullptr);

@@ -19,9 +19,15 @@ void SdlPlatform::play_sound(const std::string& name, const std::string& path) {
     audio_.play_sound(name, path);
 }
 
-void SdlPlatform::music_play(const std::string& path) { audio_.music_play(path); }
+void SdlPlatform::music_play(const std::string& path) {
+    music_log_.push_back({tick, path});
+    audio_.music_play(path);
+}
 
-void SdlPlatform::music_stop() { audio_.music_stop(); }
+void SdlPlatform::music_stop() {
+    music_log_.push_back({tick, "<stop>"});
+    audio_.music_stop();
+}
 
 void SdlPlatform::message_box(const std::string& text) {
     if (!scripted_) {

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tsu {
 
@@ -51,6 +52,15 @@ class SdlPlatform final : public Platform {
     LocalTime local_time() override;
     std::vector<std::string> list_folder(const std::string& path) override;
 
+    // Every music call with the tick it came in ("<stop>" for stops), for
+    // the window's state dump.
+    struct MusicCall {
+        int tick = 0;
+        std::string file;
+    };
+    const std::vector<MusicCall>& music_log() const { return music_log_; }
+    int tick = 0; // ticks run so far, set by the window's loop
+
     int client_width() const { return client_w_; }
     int client_height() const { return client_h_; }
 
@@ -61,6 +71,7 @@ class SdlPlatform final : public Platform {
     std::deque<bool> answers_;
     std::function<void(HttpTransfer&)> transfer_wait_;
     int client_w_ = 512, client_h_ = 384;
+    std::vector<MusicCall> music_log_;
 };
 
 // The pure parts, shared with the tests.

@@ -8,7 +8,8 @@
 
 namespace tsu {
 
-const char* const kWindowCaption = "ぽわんでござる、ソラ坊くん ver4.6 — Tsumikiya";
+const char* const kWindowCaption =
+    "ぽわんでござる、ソラ坊くん ver4.6 — Tsumikiya: pictures, sounds, music and stages made by the Tsumikiya team";
 const char* const kAppTitle = "Tsumikiya";
 
 namespace {

@@ -112,11 +112,15 @@ bool ControlTree::pointer_move(int x, int y) {
 }
 
 bool ControlTree::click(std::string_view name) {
+    // Exactly what a left click at the control's middle does; a control
+    // under another one cannot be clicked by name either.
     Control* c = find(name);
     if (c == nullptr || !c->live() || !c->interactive()) return false;
-    if (c->takes_text()) set_focus(c);
-    c->pointer_down(PointerButton::left, c->rect.width() / 2, c->rect.height() / 2);
-    c->activate();
+    const Rect r = c->client_rect();
+    const int x = r.left + r.width() / 2, y = r.top + r.height() / 2;
+    if (hit(x, y) != c) return false;
+    pointer_down(PointerButton::left, x, y);
+    pointer_up(PointerButton::left, x, y);
     return true;
 }
 

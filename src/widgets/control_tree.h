@@ -34,8 +34,9 @@ class ControlTree {
     bool pointer_down(PointerButton button, int x, int y);
     bool pointer_up(PointerButton button, int x, int y);
     bool pointer_move(int x, int y);
-    // Presses a control by its name as a left click would; false when there
-    // is no such control or it is hidden, disabled or not pressable.
+    // Presses a control by its name as a left click at its middle would;
+    // false when there is no such control or it is hidden, disabled, covered
+    // or not pressable.
     bool click(std::string_view name);
 
     // The focused control (null when none, or when it was hidden or disabled).

@@ -34,7 +34,14 @@ int SpinEdit::number() const {
 
 void SpinEdit::set_number(int n) { set_value(std::to_string(std::clamp(n, min_, max_))); }
 
+void SpinEdit::text_input(std::string_view utf8) {
+    if (replace_) set_value("");
+    replace_ = false;
+    EditField::text_input(utf8);
+}
+
 void SpinEdit::step(int by) {
+    replace_ = false;
     set_number(number() + by);
     if (on_change) on_change();
 }
@@ -48,6 +55,7 @@ bool SpinEdit::key_down(int key, bool shift) {
         step(-1);
         return true;
     }
+    replace_ = false;
     return EditField::key_down(key, shift);
 }
 
@@ -58,16 +66,23 @@ void SpinEdit::pointer_down(PointerButton button, int x, int y) {
         return;
     }
     EditField::pointer_down(button, x, y);
+    replace_ = true;
 }
 
 void SpinEdit::focus_lost() {
     EditField::focus_lost();
+    replace_ = false;
     set_number(number()); // typed digits out of range come back inside it
 }
 
 void SpinEdit::draw(Bitmap& canvas, int x, int y, const DrawState& state) const {
     EditField::draw(canvas, x, y, state);
     const int w = rect.width(), h = rect.height();
+    if (replace_ && state.focus == this) {
+        // The number stands marked: the next digit typed replaces it.
+        const Rect mark{x + 2, y + 2, x + w - kArrowWidth - 1, y + h - 2};
+        look::shade(canvas, mark, look::caret, 90);
+    }
     const Rect arrows{x + w - kArrowWidth, y, x + w, y + h};
     const bool hover = enabled && state.hover == this;
     look::fill(canvas, arrows, hover ? look::face_hover : look::face);

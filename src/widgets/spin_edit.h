@@ -16,6 +16,8 @@ class SpinEdit : public EditField {
     int max() const { return max_; }
 
     bool key_down(int key, bool shift) override;
+    // Right after a click on the number, typing replaces it (it shows marked).
+    void text_input(std::string_view utf8) override;
     void pointer_down(PointerButton button, int x, int y) override;
     void focus_lost() override;
     void draw(Bitmap& canvas, int x, int y, const DrawState& state) const override;
@@ -28,6 +30,7 @@ class SpinEdit : public EditField {
   private:
     void step(int by);
     int min_, max_;
+    bool replace_ = false;
 };
 
 } // namespace tsu

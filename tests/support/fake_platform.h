@@ -46,6 +46,7 @@ class FakePlatform : public Platform {
     LocalTime local_time() override { return now; }
 
     std::vector<std::string> list_folder(const std::string& path) override {
+        listings.push_back(path);
         const auto it = folders.find(path);
         return it == folders.end() ? std::vector<std::string>{} : it->second;
     }
@@ -58,6 +59,7 @@ class FakePlatform : public Platform {
     std::vector<std::string> music;
     std::vector<std::string> messages;
     std::vector<std::string> questions;
+    std::vector<std::string> listings; // folders listed
     std::deque<bool> answers;
     std::vector<Post> posts;
     std::deque<HttpResponse> responses;

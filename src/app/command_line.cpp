@@ -1,6 +1,8 @@
 // Parsing of the game's command-line options.
 #include "app/command_line.h"
 
+#include "app/settings.h"
+
 #include <charconv>
 #include <string_view>
 
@@ -15,10 +17,14 @@ bool parse_int(std::string_view s, int64_t& out) {
 }
 } // namespace
 
+const char* game_version() { return TSUMIKIYA_VERSION; }
+
 std::string usage_text() {
-    return "usage: tsumikiya [--root DIR] [--scale N]\n"
+    return "usage: tsumikiya [--root DIR] [--scale N] [--fullscreen|--windowed] [--seed N]\n"
+           "                 [--ranking-url URL] [--replay FILE]\n"
            "       tsumikiya --headless [--root DIR] [--seed N] [--input FILE] [--ticks N]\n"
-           "                 [--dump FILE.json] [--shot FILE.png@TICK]...\n";
+           "                 [--dump FILE.json] [--shot FILE.png@TICK]... [--replay FILE]\n"
+           "       tsumikiya --help | --version\n";
 }
 
 bool parse_command_line(int argc, const char* const* argv, CommandLine& out, std::string& error) {
@@ -38,6 +44,22 @@ bool parse_command_line(int argc, const char* const* argv, CommandLine& out, std
             out.headless = true;
         } else if (a == "--help" || a == "-h") {
             out.help = true;
+        } else if (a == "--version") {
+            out.version = true;
+        } else if (a == "--fullscreen") {
+            out.fullscreen = 1;
+        } else if (a == "--windowed") {
+            out.fullscreen = 0;
+        } else if (a == "--ranking-url") {
+            if (!value(v)) return false;
+            if (!valid_ranking_url(v)) {
+                error = "--ranking-url needs an http:// or https:// address";
+                return false;
+            }
+            out.ranking_url = std::string(v);
+        } else if (a == "--replay") {
+            if (!value(v)) return false;
+            out.replay = std::string(v);
         } else if (a == "--root") {
             if (!value(v)) return false;
             out.root = std::string(v);
@@ -82,6 +104,10 @@ bool parse_command_line(int argc, const char* const* argv, CommandLine& out, std
             error = "unknown option " + std::string(a);
             return false;
         }
+    }
+    if (!out.replay.empty() && !out.input.empty()) {
+        error = "--replay and --input cannot be combined";
+        return false;
     }
     return true;
 }

@@ -21,11 +21,21 @@ struct CommandLine {
     std::string dump;            // headless: JSON dump written at the end
     std::vector<Screenshot> shots;
     int scale = 0;               // window: whole-multiple scale, 0 = largest that fits
+    int fullscreen = -1;         // window: 1 --fullscreen, 0 --windowed, -1 as the settings say
+    std::string ranking_url;     // --ranking-url; empty = as the settings say
+    std::string replay;          // --replay FILE: play a recorded run back
     bool help = false;
+    bool version = false;
+    // Not flags: the user data folder main() chose (empty = <root>/dat).
+    std::string user_dir;
 };
 
 // Parses argv; on a malformed command line returns false with the reason.
 bool parse_command_line(int argc, const char* const* argv, CommandLine& out, std::string& error);
 std::string usage_text();
+// --help: the usage, every flag, the keys and where the files live.
+std::string help_text();
+// The game's version ("4.6"); replays of another version are refused.
+const char* game_version();
 
 } // namespace tsu

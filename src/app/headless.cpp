@@ -3,6 +3,7 @@
 
 #include "app/headless_platform.h"
 #include "app/input_script.h"
+#include "app/replay.h"
 #include "app/state_dump.h"
 #include "game/events.h"
 #include "game/game.h"
@@ -40,12 +41,27 @@ int run_headless(const CommandLine& cl, std::ostream& err) {
             return 2;
         }
     }
+    // A replay brings its seed, its length and the save file it started from.
+    ReplayHeader replay;
+    ReplayFolder replay_folder;
+    if (!cl.replay.empty()) {
+        std::string error;
+        if (!load_replay(cl.replay, replay, events, error) ||
+            !replay_folder.create(replay, cl.user_dir, error)) {
+            err << "tsumikiya: " << error << "\n";
+            return 2;
+        }
+    }
+    const int32_t ticks = cl.replay.empty() || cl.ticks > 0 ? cl.ticks : replay.ticks;
+
     HeadlessPlatform platform;
     auto game = std::make_unique<Game>();
     Game& g = *game;
     g.platform = &platform;
     g.root = cl.root;
-    g.random.reseed(cl.seed_given ? cl.seed : 1);
+    g.user_dir = cl.replay.empty() ? cl.user_dir : replay_folder.path();
+    if (!cl.ranking_url.empty()) g.ranking_url = cl.ranking_url;
+    g.random.reseed(!cl.replay.empty() ? replay.seed : cl.seed_given ? cl.seed : 1);
 
     if (!FormCreate(g)) {
         write_dump(cl.dump, g, platform, err);
@@ -68,7 +84,7 @@ int run_headless(const CommandLine& cl, std::ostream& err) {
             deliver_input(g, events[next], platform.answers);
             ++next;
         }
-        if (t >= cl.ticks) break;
+        if (t >= ticks) break;
         platform.tick = t + 1;
         Timer1Timer(g);
     }

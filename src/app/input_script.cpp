@@ -10,17 +10,49 @@
 
 namespace tsu {
 
+namespace {
+
+// Script names of the keys that are not letters.
+constexpr std::pair<const char*, int> kNamedKeys[] = {
+    {"Left", vk::left},   {"Right", vk::right}, {"Up", vk::up},   {"Down", vk::down},
+    {"Shift", vk::shift}, {"Enter", vk::enter}, {"Esc", vk::esc}, {"F1", vk::f1},
+    {"Yen", vk::yen},     {"Backspace", vk::backspace}, {"Tab", vk::tab},
+    {"Space", vk::space}, {"Home", vk::home}, {"End", vk::end}, {"Delete", vk::del},
+};
+
+} // namespace
+
 int key_code_from_name(const std::string& name) {
-    static const std::pair<const char*, int> named[] = {
-        {"Left", vk::left},   {"Right", vk::right}, {"Up", vk::up},   {"Down", vk::down},
-        {"Shift", vk::shift}, {"Enter", vk::enter}, {"Esc", vk::esc}, {"F1", vk::f1},
-        {"Yen", vk::yen},     {"Backspace", vk::backspace}, {"Tab", vk::tab},
-        {"Space", vk::space}, {"Home", vk::home}, {"End", vk::end}, {"Delete", vk::del},
-    };
-    for (const auto& [n, code] : named)
+    for (const auto& [n, code] : kNamedKeys)
         if (name == n) return code;
     if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return name[0];
     return 0;
+}
+
+std::string key_name_of_code(int code) {
+    for (const auto& [n, c] : kNamedKeys)
+        if (c == code) return n;
+    if (code >= 'A' && code <= 'Z') return std::string(1, char(code));
+    return {};
+}
+
+std::string format_input_event(const InputEvent& e) {
+    std::string out = std::to_string(e.tick) + " ";
+    const char* updown = e.down ? " down" : " up";
+    const char* button = e.button == MouseButton::left ? "left" : "right";
+    switch (e.type) {
+    case InputEvent::Type::key: return out + "key " + key_name_of_code(e.key) + updown;
+    case InputEvent::Type::mouse:
+        return out + "mouse " + button + updown + " " + std::to_string(e.x) + " " + std::to_string(e.y);
+    case InputEvent::Type::move: return out + "move " + std::to_string(e.x) + " " + std::to_string(e.y);
+    case InputEvent::Type::answer: return out + (e.yes ? "answer yes" : "answer no");
+    case InputEvent::Type::text: return out + "text " + e.text;
+    case InputEvent::Type::click: return out + "click " + e.text;
+    case InputEvent::Type::music: return out + "music done";
+    case InputEvent::Type::focus: return out + (e.yes ? "focus next" : "focus prev");
+    case InputEvent::Type::press: return out + "press";
+    }
+    return out;
 }
 
 namespace {
@@ -89,11 +121,31 @@ bool parse_line(const std::string& raw, int line_no, InputEvent& e, std::string&
             return false;
         }
         e.yes = a == "yes";
+    } else if (verb == "music") {
+        in >> a;
+        e.type = InputEvent::Type::music;
+        if (a != "done") {
+            why = "music needs done";
+            return false;
+        }
+    } else if (verb == "focus") {
+        in >> a;
+        e.type = InputEvent::Type::focus;
+        if (a != "next" && a != "prev") {
+            why = "focus needs next or prev";
+            return false;
+        }
+        e.yes = a == "next";
+    } else if (verb == "press") {
+        e.type = InputEvent::Type::press;
     } else if (verb == "text" || verb == "click") {
         e.type = verb == "text" ? InputEvent::Type::text : InputEvent::Type::click;
         std::string rest;
         std::getline(in, rest);
-        const auto start = rest.find_first_not_of(" \t");
+        // One blank separates the verb; a typed text keeps its own blanks.
+        const auto start = e.type == InputEvent::Type::text
+                               ? std::size_t(rest.empty() ? 0 : 1)
+                               : rest.find_first_not_of(" \t");
         e.text = start == std::string::npos ? std::string() : rest.substr(start);
         if (e.type == InputEvent::Type::click && e.text.empty()) {
             why = "click needs a control name";
@@ -178,6 +230,9 @@ void deliver_input(Game& g, const InputEvent& e, std::deque<bool>& answers) {
     case InputEvent::Type::answer: answers.push_back(e.yes); break;
     case InputEvent::Type::text: text_input(g, e.text); break;
     case InputEvent::Type::click: click_control(g, e.text); break;
+    case InputEvent::Type::music: mid_pNotify(g, true); break;
+    case InputEvent::Type::focus: focus_move(g, e.yes ? 1 : -1); break;
+    case InputEvent::Type::press: press_focused(g); break;
     }
 }
 

@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "app/data_root.h"
 #include "app/headless.h"
+#include "app/settings.h"
 #include "platform/run_window.h"
 
 #include <iostream>
@@ -14,10 +15,28 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (cl.help) {
-        std::cout << tsu::usage_text();
+        std::cout << tsu::help_text();
         return 0;
     }
+    if (cl.version) {
+        std::cout << "tsumikiya " << tsu::game_version() << "\n";
+        return 0;
+    }
+    // The settings file under the command line: flags win.
+    tsu::Settings settings = tsu::load_settings(tsu::settings_path());
+    if (cl.ranking_url.empty()) cl.ranking_url = settings.ranking_url;
+
     cl.root = tsu::resolve_data_root(cl.root);
-    if (cl.headless) return tsu::run_headless(cl, std::cerr);
-    return tsu::run_window(cl);
+    cl.user_dir = tsu::user_data_folder(cl.root);
+    if (cl.user_dir.empty())
+        std::cerr << "tsumikiya: no folder for saves (" << cl.root
+                  << "/dat is read-only and neither XDG_DATA_HOME nor HOME is set)\n";
+    else
+        std::cerr << "tsumikiya: saves and replays in " << cl.user_dir << "\n";
+    if (cl.headless) {
+        tsu::report_settings_problems(settings, std::cerr);
+        return tsu::run_headless(cl, std::cerr);
+    }
+    // The window reports the settings' problems once it has read the key names.
+    return tsu::run_window(cl, settings);
 }

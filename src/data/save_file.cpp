@@ -59,7 +59,7 @@ void append_number(std::string& out, int32_t v) {
 
 } // namespace
 
-std::string save_path(const Game& g) { return g.path("dat", "my.dat"); }
+std::string save_path(const Game& g) { return g.write_path("my.dat"); }
 
 int32_t save_check_a(const tmy& my) {
     const uint32_t hs = uint32_t(my.hi_score);
@@ -73,7 +73,7 @@ int32_t save_check_b(const tmy& my) {
 }
 
 SaveLoad load_save(Game& g) {
-    const std::string path = save_path(g);
+    const std::string path = g.read_path("my.dat");
     std::string data, error;
     if (!read_file(path, data, error)) {
         report(g, error);

@@ -12,7 +12,8 @@ struct tmy;
 
 inline constexpr int kSaveLines = 40;
 
-// Path of the save file: <root>/dat/my.dat.
+// Where the save file is written: my.dat in the user data folder (<root>/dat
+// for a writable copy). It is read from there, else from <root>/dat.
 std::string save_path(const Game& g);
 
 // Check value A (line 10): play_count + hi_score * hi_score, wrapping in 32

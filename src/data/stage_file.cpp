@@ -67,10 +67,10 @@ void apply_value(Game& g, const StageGrid& grid, int k) {
 } // namespace
 
 std::string stage_path(const Game& g, int n) {
-    return g.path("dat", "map" + std::to_string(n) + ".dat");
+    return g.read_path("map" + std::to_string(n) + ".dat");
 }
 
-std::string chip_path(const Game& g) { return g.path("dat", "chip.dat"); }
+std::string chip_path(const Game& g) { return g.read_path("chip.dat"); }
 
 bool load_chips(Game& g) {
     const std::string path = chip_path(g);
@@ -88,7 +88,7 @@ bool load_chips(Game& g) {
 
 bool save_chips(Game& g) {
     std::string error;
-    if (!write_file_atomic(chip_path(g), format_chip_dat(g.pass_lower, g.pass_upper), error)) {
+    if (!write_file_atomic(g.write_path("chip.dat"), format_chip_dat(g.pass_lower, g.pass_upper), error)) {
         report(g, error);
         return false;
     }
@@ -132,7 +132,7 @@ bool save_stage(Game& g, int n) {
     grid->weather = g.stage_weather;
 
     std::string error;
-    if (!write_file_atomic(stage_path(g, n), format_stage_dat(*grid), error)) {
+    if (!write_file_atomic(g.write_path("map" + std::to_string(n) + ".dat"), format_stage_dat(*grid), error)) {
         report(g, error);
         return false;
     }

@@ -7,9 +7,10 @@ namespace tsu {
 
 struct Game;
 
-// Path of stage file n: <root>/dat/map<n>.dat.
+// Path stage file n is read from: map<n>.dat in the user data folder when
+// the player has one there, else <root>/dat/map<n>.dat.
 std::string stage_path(const Game& g, int n);
-// Path of the chip passability file: <root>/dat/chip.dat.
+// Path the chip passability file is read from, found the same way.
 std::string chip_path(const Game& g);
 
 // Loads stage n + 10 * stage_set: scroll 0, empties the pools, fills the

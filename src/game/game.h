@@ -41,6 +41,7 @@ struct Game {
     // ---- outside world -------------------------------------------------
     Platform* platform = nullptr;  // never null once the game runs
     std::string root;              // data root: holds cg/, dat/, mp3/ (ends without '/')
+    std::string user_dir;          // folder of the files the game writes; empty = root/dat
     std::string ranking_url = "http://127.0.0.1:8610/tsumikiya"; // the ranking server
     Random random;                 // random(n): uniform 0..n-1
     TickSteps steps;               // the simulation and drawing steps of the tick
@@ -130,6 +131,11 @@ struct Game {
     int32_t rnd(int32_t n) { return random(n); }
     // Path of a file in the data root, e.g. path("dat", "1.wav").
     std::string path(const std::string& folder, const std::string& name) const;
+    // A data file the player may have written (save file, stages, chip.dat):
+    // the user data folder's copy when it exists, else the shipped dat/ one.
+    std::string read_path(const std::string& name) const;
+    // Where such a file is written: the user data folder.
+    std::string write_path(const std::string& name) const;
     // The cell at view column x, row y (view coordinates, no index offset).
     cell& view_cell(int x, int y);
 };

@@ -3,6 +3,7 @@
 #include "ui/panels.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace tsu {
 
@@ -15,6 +16,20 @@ std::string Game::path(const std::string& folder, const std::string& name) const
     p += '/';
     p += name;
     return p;
+}
+
+std::string Game::write_path(const std::string& name) const {
+    if (user_dir.empty()) return path("dat", name);
+    return user_dir + "/" + name;
+}
+
+std::string Game::read_path(const std::string& name) const {
+    if (!user_dir.empty()) {
+        std::error_code ec;
+        const std::string own = write_path(name);
+        if (std::filesystem::exists(own, ec)) return own;
+    }
+    return path("dat", name);
 }
 
 cell& Game::view_cell(int x, int y) {

@@ -23,6 +23,13 @@ int vk_from_scancode(int scancode) {
     case SDL_SCANCODE_KP_ENTER: return vk::enter;
     case SDL_SCANCODE_ESCAPE: return vk::esc;
     case SDL_SCANCODE_F1: return vk::f1;
+    // The editing keys of the panels' fields and buttons.
+    case SDL_SCANCODE_BACKSPACE: return vk::backspace;
+    case SDL_SCANCODE_TAB: return vk::tab;
+    case SDL_SCANCODE_SPACE: return vk::space;
+    case SDL_SCANCODE_HOME: return vk::home;
+    case SDL_SCANCODE_END: return vk::end;
+    case SDL_SCANCODE_DELETE: return vk::del;
     // The JIS yen key; on other layouts the backslash keys take its role.
     case SDL_SCANCODE_INTERNATIONAL3:
     case SDL_SCANCODE_BACKSLASH:

@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
@@ -38,6 +40,14 @@ std::string find_soundfont() {
 
 SdlAudio::~SdlAudio() { close(); }
 
+void SdlAudio::set_volumes(int se, int music) {
+    se_volume_ = std::clamp(se, 0, 100);
+    music_volume_ = std::clamp(music, 0, 100);
+    if (!open_) return;
+    Mix_Volume(-1, se_volume_ * MIX_MAX_VOLUME / 100);
+    Mix_VolumeMusic(music_volume_ * MIX_MAX_VOLUME / 100);
+}
+
 bool SdlAudio::open() {
     if (open_) return true;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
@@ -50,10 +60,11 @@ bool SdlAudio::open() {
         return false;
     }
     Mix_AllocateChannels(kChannels);
+    open_ = true;
+    set_volumes(se_volume_, music_volume_);
     if (const std::string sf = find_soundfont(); !sf.empty()) Mix_SetSoundFonts(sf.c_str());
     g_tracker.store(&tracker_);
     Mix_HookMusicFinished(on_music_finished);
-    open_ = true;
     return true;
 }
 

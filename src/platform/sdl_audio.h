@@ -28,6 +28,9 @@ class SdlAudio {
     void close();
     bool is_open() const { return open_; }
 
+    // Volumes of the sound effects and of the music, 0..100 (the settings').
+    void set_volumes(int se, int music);
+
     void play_sound(const std::string& name, const std::string& path);
     void music_play(const std::string& path);
     void music_stop();
@@ -51,6 +54,7 @@ class SdlAudio {
     Mix_Music* music_ = nullptr;
     MusicTracker tracker_;
     int last_channel_ = -1;
+    int se_volume_ = 100, music_volume_ = 100;
 };
 
 // The General MIDI soundfont used for MIDI music: SDL_SOUNDFONTS when set,

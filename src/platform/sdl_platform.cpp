@@ -64,8 +64,9 @@ bool SdlPlatform::ask_yes_no(const std::string& text) {
     if (SDL_ShowMessageBox(&box, &pressed) != 0) {
         // No way to ask: doing nothing is the safe answer.
         std::cerr << kAppTitle << ": " << text << " -> no (" << SDL_GetError() << ")\n";
-        return false;
+        pressed = kNo;
     }
+    if (on_answer_) on_answer_(pressed == kYes);
     return pressed == kYes;
 }
 

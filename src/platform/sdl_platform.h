@@ -32,6 +32,8 @@ class SdlPlatform final : public Platform {
     // Messages go to stderr; questions take the queued answers, then yes.
     void set_scripted(bool scripted) { scripted_ = scripted; }
     std::deque<bool>& answers() { return answers_; }
+    // Told of every answer a person gave in a question box (for replays).
+    void set_answer_listener(std::function<void(bool)> listener) { on_answer_ = std::move(listener); }
 
     // The window's wait for an HTTP transfer running on its worker thread:
     // returns once the transfer is done (it may cancel it). Unset: posts run
@@ -70,6 +72,7 @@ class SdlPlatform final : public Platform {
     bool scripted_ = false;
     std::deque<bool> answers_;
     std::function<void(HttpTransfer&)> transfer_wait_;
+    std::function<void(bool)> on_answer_;
     int client_w_ = 512, client_h_ = 384;
     std::vector<MusicCall> music_log_;
 };

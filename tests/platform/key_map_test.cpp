@@ -15,6 +15,8 @@ TEST(KeyMap, GameKeysGetTheirVirtualKeyCodes) {
         {225, 16, "LShift"}, {229, 16, "RShift"}, {40, 13, "Return"}, {88, 13, "keypad Enter"},
         {41, 27, "Escape"}, {58, 112, "F1"},
         {137, 220, "JIS yen"}, {49, 220, "backslash"}, {100, 220, "non-US backslash"},
+        {42, 8, "Backspace"}, {43, 9, "Tab"}, {44, 32, "Space"}, {74, 36, "Home"},
+        {77, 35, "End"},      {76, 46, "Delete"},
     };
     for (const Row& r : rows) EXPECT_EQ(vk_from_scancode(r.hid), r.vk) << r.what;
     for (int i = 0; i < 26; ++i) // HID 4..29 are A..Z
@@ -22,8 +24,8 @@ TEST(KeyMap, GameKeysGetTheirVirtualKeyCodes) {
 }
 
 TEST(KeyMap, KeysWithoutARoleAreIgnored) {
-    // Space, F2, digit 1, left Ctrl, left Alt, out of range.
-    for (int sc : {0, 44, 59, 30, 224, 226, 9999}) EXPECT_EQ(vk_from_scancode(sc), 0) << sc;
+    // Caps Lock, F2, digit 1, left Ctrl, left Alt, out of range.
+    for (int sc : {0, 57, 59, 30, 224, 226, 9999}) EXPECT_EQ(vk_from_scancode(sc), 0) << sc;
 }
 
 TEST(KeyMap, AltEnterIsTheFullScreenToggleOnly) {

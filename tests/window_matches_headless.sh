@@ -30,7 +30,7 @@ run_both() {
     # loads for a real window leave allocations of their own (some from
     # modules already unloaded at exit); leak checks of the game's own code
     # run in the headless half and in the unit tests.
-    ASAN_OPTIONS="detect_leaks=0:${ASAN_OPTIONS:-}" \
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
     SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24" \
         "$exe" --root "$work" --seed 5 --input "$work/in.txt" --ticks $((tick + 1)) \
         --shot "$work/window_$tick.png@$tick" >"$work/window.log" 2>&1 || {

@@ -57,6 +57,9 @@ bool parse_command_line(int argc, const char* const* argv, CommandLine& out, std
                 return false;
             }
             out.ranking_url = std::string(v);
+        } else if (a == "--virtual-pad") {
+            if (!value(v)) return false;
+            out.virtual_pad = std::string(v);
         } else if (a == "--replay") {
             if (!value(v)) return false;
             out.replay = std::string(v);

@@ -24,6 +24,7 @@ struct CommandLine {
     int fullscreen = -1;         // window: 1 --fullscreen, 0 --windowed, -1 as the settings say
     std::string ranking_url;     // --ranking-url; empty = as the settings say
     std::string replay;          // --replay FILE: play a recorded run back
+    std::string virtual_pad;     // --virtual-pad FILE: a scripted gamepad (tests)
     bool help = false;
     bool version = false;
     // Not flags: the user data folder main() chose (empty = <root>/dat).

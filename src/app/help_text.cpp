@@ -26,6 +26,7 @@ std::string help_text() {
            "    --ticks N         run N ticks of 80 ms\n"
            "    --dump FILE.json  the game state at the end\n"
            "    --shot FILE.png@T a screenshot after T ticks (repeatable)\n"
+           "  --virtual-pad FILE  window: plug in a gamepad driven by a script (for tests)\n"
            "  --help, --version\n\n"
            "Keys: action, keys, what it does. Bind them in settings.ini by the key's place\n"
            "(key_<action> = key names; International3 is the JIS yen key):\n";

@@ -17,6 +17,7 @@
 #include "platform/sdl_window.h"
 #include "platform/tick_clock.h"
 #include "platform/transfer_wait.h"
+#include "platform/virtual_pad.h"
 #include "render/image_io.h"
 
 #include <SDL.h>
@@ -45,6 +46,7 @@ class WindowRun {
         : cl_(cl), settings_(settings), platform_(platform), window_(window), game_(game),
           keys_(bindings), pads_(pads) {}
 
+    void set_virtual_pad(VirtualPad* pad) { virtual_pad_ = pad; }
     void set_script(std::vector<InputEvent> script, int32_t ticks) {
         script_ = std::move(script);
         ticks_ = ticks;
@@ -205,6 +207,7 @@ class WindowRun {
     // place of the client pixel), so a script proves what a player's mouse
     // and keyboard do; keys, answers and clicks by name go straight in.
     void deliver_due() {
+        if (virtual_pad_) virtual_pad_->at_tick(ticks_run_);
         while (next_event_ < script_.size() && script_[next_event_].tick <= ticks_run_) {
             const InputEvent& e = script_[next_event_];
             if (!deliver_as_sdl_event(e)) deliver(e);
@@ -378,6 +381,7 @@ class WindowRun {
     ClientPoint last_move_{-1, -1, false};
     SDL_Rect text_rect_{0, 0, 0, 0};
     bool have_text_rect_ = false;
+    VirtualPad* virtual_pad_ = nullptr;
     ReplayRecorder recorder_;
     std::string replay_path_;
     bool run_over_reported_ = false;
@@ -430,6 +434,11 @@ int run_game(const CommandLine& cl, Settings& settings) {
         std::cerr << "tsumikiya: " << cl.input << ": " << error << '\n';
         return 1;
     }
+    VirtualPad virtual_pad;
+    if (!cl.virtual_pad.empty() && !virtual_pad.load(cl.virtual_pad, error)) {
+        std::cerr << "tsumikiya: " << error << '\n';
+        return 2;
+    }
     const bool playback = !cl.replay.empty();
     const bool scripted = !cl.input.empty() || cl.ticks > 0 || !cl.shots.empty() || playback;
 
@@ -469,6 +478,7 @@ int run_game(const CommandLine& cl, Settings& settings) {
 
     WindowRun run(cl, settings, platform, window, *game, keys, pads);
     run.set_script(std::move(script), cl.ticks > 0 || !playback ? cl.ticks : replay.ticks);
+    if (!cl.virtual_pad.empty()) run.set_virtual_pad(&virtual_pad);
     if (!playback && !cl.user_dir.empty()) run.record(new_replay_path(cl.user_dir + "/replays"), seed);
     if (!FormCreate(*game)) return 1; // already reported in a message box
     pads.open_all();

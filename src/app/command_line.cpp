@@ -21,8 +21,8 @@ const char* game_version() { return TSUMIKIYA_VERSION; }
 
 std::string usage_text() {
     return "usage: tsumikiya [--root DIR] [--scale N] [--fullscreen|--windowed] [--seed N]\n"
-           "                 [--ranking-url URL] [--replay FILE]\n"
-           "       tsumikiya --headless [--root DIR] [--seed N] [--input FILE] [--ticks N]\n"
+           "                 [--ranking-url URL] [--replay FILE] [--editor]\n"
+           "       tsumikiya --headless [--editor] [--root DIR] [--seed N] [--input FILE] [--ticks N]\n"
            "                 [--dump FILE.json] [--shot FILE.png@TICK]... [--replay FILE]\n"
            "       tsumikiya --help | --version\n";
 }
@@ -42,6 +42,8 @@ bool parse_command_line(int argc, const char* const* argv, CommandLine& out, std
         int64_t n = 0;
         if (a == "--headless") {
             out.headless = true;
+        } else if (a == "--editor") {
+            out.editor = true;
         } else if (a == "--help" || a == "-h") {
             out.help = true;
         } else if (a == "--version") {

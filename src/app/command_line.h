@@ -26,6 +26,7 @@ struct CommandLine {
     std::string replay;          // --replay FILE: play a recorded run back
     std::string virtual_pad;     // --virtual-pad FILE: a scripted gamepad (tests)
     bool help = false;
+    bool editor = false;         // open straight into the stage editor
     bool version = false;
     // Not flags: the user data folder main() chose (empty = <root>/dat).
     std::string user_dir;

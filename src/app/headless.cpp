@@ -7,6 +7,7 @@
 #include "app/state_dump.h"
 #include "game/events.h"
 #include "game/game.h"
+#include "game/modes.h"
 #include "game/window_picture.h"
 #include "render/image_io.h"
 
@@ -67,6 +68,7 @@ int run_headless(const CommandLine& cl, std::ostream& err) {
         write_dump(cl.dump, g, platform, err);
         return 1;
     }
+    if (cl.editor) open_editor(g);
 
     int status = 0;
     std::size_t next = 0;

@@ -15,7 +15,7 @@ namespace {
 // Script names of the keys that are not letters.
 constexpr std::pair<const char*, int> kNamedKeys[] = {
     {"Left", vk::left},   {"Right", vk::right}, {"Up", vk::up},   {"Down", vk::down},
-    {"Shift", vk::shift}, {"Enter", vk::enter}, {"Esc", vk::esc}, {"F1", vk::f1},
+    {"Shift", vk::shift}, {"Ctrl", vk::control}, {"Enter", vk::enter}, {"Esc", vk::esc}, {"F1", vk::f1},
     {"Yen", vk::yen},     {"Backspace", vk::backspace}, {"Tab", vk::tab},
     {"Space", vk::space}, {"Home", vk::home}, {"End", vk::end}, {"Delete", vk::del},
 };

@@ -3,8 +3,10 @@
 
 #include "app/headless_platform.h"
 #include "app/ranking_dump.h"
+#include "editor/editor.h"
 #include "game/game.h"
 #include "widgets/latch_button.h"
+#include "widgets/spin_edit.h"
 
 namespace tsu {
 
@@ -101,6 +103,26 @@ json dump_controls(const ControlTree& tree) {
     return a;
 }
 
+// The stage editor beside the game's own variables: the stage file the
+// buttons address, the undo history and the solver's last verdict.
+json dump_editor(const Game& g) {
+    const EditorState& e = g.edit;
+    const auto* v = dynamic_cast<const SpinEdit*>(g.controls.find("map_v"));
+    json j;
+    j["sel_lower"] = g.sel_lower;
+    j["sel_upper"] = g.sel_upper;
+    j["sel_teki"] = g.sel_teki;
+    j["kind"] = e.user_kind ? "user" : "official";
+    j["map_v"] = v != nullptr ? v->number() : 0;
+    j["stage"] = editor_stage_number(g);
+    j["weather"] = g.tenki_down;
+    j["undo_depth"] = e.history.undo_depth();
+    j["redo_depth"] = e.history.redo_depth();
+    j["unsaved"] = e.revision != e.clean_revision;
+    j["verdict"] = e.verdict;
+    return j;
+}
+
 } // namespace
 
 json dump_state(const Game& g, const HeadlessPlatform* platform) {
@@ -175,6 +197,7 @@ json dump_state(const Game& g, const HeadlessPlatform* platform) {
                             {"easy_l", g.panels.easy_l}};
     j["controls"] = dump_controls(g.controls);
     dump_ranking(g, j);
+    j["editor_state"] = dump_editor(g);
     if (platform) {
         j["sounds"] = dump_records(platform->sounds, "name");
         j["messages"] = dump_records(platform->messages, "text");

@@ -315,7 +315,12 @@ Search run_search(Course& course, const SolveOptions& o, const Forbidden& forbid
         return c >= forbidden.first && c <= forbidden.last && course.bottomless(c, st.y, st.mask);
     };
 
+    uint32_t popped = 0;
     while (!open.empty()) {
+        if (o.cancel != nullptr && (++popped & 4095u) == 0 && o.cancel->load(std::memory_order_relaxed)) {
+            s.limit = true;
+            return s;
+        }
         const auto [cost, id] = open.top();
         open.pop();
         if (done[std::size_t(id)]) continue;

@@ -21,6 +21,7 @@
 #include "data/stage_dat.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -76,6 +77,8 @@ struct SolveOptions {
     int target_offset = 0;      // her walk target relative to her column, -1..1
     bool analyse_pits = true;   // decide for each pit crossing whether it can be avoided
     int max_states = 20'000'000;
+    // Set by another thread to stop the search early (it ends as at the limit).
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 // Solves with the stage start of an ordinary run.

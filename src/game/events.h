@@ -10,7 +10,7 @@ struct Game;
 
 // Virtual-key codes of the game's key table.
 namespace vk {
-inline constexpr int enter = 13, shift = 16, esc = 27, left = 37, up = 38, right = 39, down = 40;
+inline constexpr int enter = 13, shift = 16, control = 17, esc = 27, left = 37, up = 38, right = 39, down = 40;
 inline constexpr int f1 = 112, yen = 220; // 220: the JIS yen key (backslash elsewhere)
 // Editing keys of the panels' fields and buttons (not in the game's key table).
 inline constexpr int backspace = 8, tab = 9, space = 32, end = 35, home = 36, del = 46;

@@ -3,6 +3,7 @@
 // player record `my`, and the screen, input and editor variables.
 // Fixed arrays only; nothing here is allocated during play.
 #pragma once
+#include "editor/editor_state.h"
 #include "game/panels.h"
 #include "game/platform.h"
 #include "game/random.h"
@@ -106,6 +107,7 @@ struct Game {
     int32_t key_z = 0, key_x = 0, key_a = 0, key_c = 0;
     int32_t key_z_held = 0, key_x_held = 0, key_a_held = 0, key_c_held = 0;
     bool shift_held = false;   // for Shift+Tab in the panels
+    bool ctrl_held = false;    // for the editor's Ctrl+Z and Ctrl+Y
     int32_t mouse_x = 0, mouse_y = 0;
     int32_t mouse_held = 0;
     int32_t sel_lower = 0, sel_upper = 0, sel_teki = 0;
@@ -125,6 +127,7 @@ struct Game {
     std::string music_title;   // title of the track last started
     std::string music_file;    // path of the track the music player holds
     int32_t client_width = kViewWidth, client_height = kViewHeight;
+    EditorState edit;          // the stage editor's own state (undo, recovery, verdict)
 
     // ---- helpers -----------------------------------------------------------
     // random(n) of the game's algorithms.

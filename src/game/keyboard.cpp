@@ -1,6 +1,7 @@
 // The window's key handlers. In play they only set the flags the next tick
 // reads; on the title and the panels they act at once.
 #include "data/save_file.h"
+#include "editor/editor.h"
 #include "game/assets.h"
 #include "game/events.h"
 #include "game/game.h"
@@ -73,6 +74,10 @@ void next_heroine(Game& g) {
 
 void FormKeyDown(Game& g, int key) {
     if (key == vk::shift) g.shift_held = true;
+    if (key == vk::control) g.ctrl_held = true;
+    // The editor's Ctrl keys come first, even while the stage number field
+    // has the focus.
+    if (editor_key(g, key)) return;
     // A focused panel field takes the keys (typing a name must not open the
     // extra stages); Tab moves the focus through an open panel.
     if (g.controls.key_down(key, g.shift_held)) return;
@@ -118,7 +123,10 @@ void FormKeyDown(Game& g, int key) {
         if (p.option_box && !p.tusin_box) ir_bClick(g);
         break;
     case 'M':
-        if (g.mode == 0 && p.none_open()) cgMouseDown(g, MouseButton::right, g.mouse_x, g.mouse_y);
+        if (g.mode == 0 && p.none_open())
+            cgMouseDown(g, MouseButton::right, g.mouse_x, g.mouse_y);
+        else if (g.test_play && (g.mode == 1 || (g.mode == 3 && g.wipe == 0)))
+            back_to_editor(g); // as the test play's banner says
         break;
     case 'O':
         if (g.mode == 1) play_random_music(g);
@@ -150,6 +158,7 @@ void FormKeyDown(Game& g, int key) {
 
 void FormKeyUp(Game& g, int key) {
     if (key == vk::shift) g.shift_held = false;
+    if (key == vk::control) g.ctrl_held = false;
     switch (key) {
     case vk::down: g.key_down = 0; break;
     case vk::shift:

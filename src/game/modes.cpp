@@ -74,6 +74,9 @@ void next_stage(Game& g) {
 namespace {
 void enter_editor(Game& g) {
     g.mode = 1;
+    g.test_play = false; // the test play, if one ran, is over
+    g.wipe = 0;
+    g.mouse_held = 0;
     reset_stage(g);
     g.sel_lower = g.sel_upper = g.sel_teki = -1;
     g.client_height = 480;
@@ -85,6 +88,7 @@ void enter_editor(Game& g) {
 
 void back_to_editor(Game& g) {
     play_se(g, "1.wav");
+    g.paused = false;
     enter_editor(g);
 }
 
@@ -92,13 +96,17 @@ void open_editor(Game& g) {
     g.paused = false;
     stop_music(g);
     play_se(g, "1.wav");
+    const bool was_open = g.editor;
     enter_editor(g);
+    if (!was_open) editor_opened(g);
 }
 
 void return_to_title(Game& g) {
     play_se(g, "2.wav");
     clear_objects(g);
     g.mode = 0;
+    // A test play given up with Q ends here: the next run loses lives again.
+    g.test_play = false;
     show_title_picture(g);
     if (g.stage_set >= 1) g.panels.ex_box = true;
 }
@@ -128,13 +136,20 @@ void developer_start(Game& g) {
 }
 
 void cgMouseMove(Game& g, int x, int y) {
+    if (g.paused) return;
+    const int from_x = g.mouse_x, from_y = g.mouse_y;
     g.mouse_x = std::clamp(x, 0, kViewWidth);
     g.mouse_y = std::clamp(y, 0, kViewHeight);
-    if (g.editor && g.mouse_held != 0) editor_paint(g, g.mouse_x, g.mouse_y);
+    // Every cell between the last position and this one, however fast the drag.
+    if (g.editor && g.mouse_held != 0) editor_drag(g, from_x, from_y, g.mouse_x, g.mouse_y);
 }
 
 void cgMouseUp(Game& g, MouseButton button, int, int) {
-    if (button == MouseButton::left) g.mouse_held = 0;
+    // A release always ends the drag, paused or not: painting must not go on
+    // without the button once the pause ends.
+    if (button != MouseButton::left) return;
+    g.mouse_held = 0;
+    if (g.editor) editor_release(g);
 }
 
 void cgMouseDown(Game& g, MouseButton button, int x, int y) {

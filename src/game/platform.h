@@ -57,6 +57,11 @@ class Platform {
 
     virtual LocalTime local_time() = 0;
 
+    // A scripted run (headless, tests, a window driven by an input script)
+    // must repeat exactly: work a person's window lets finish in the
+    // background is waited for at a fixed tick instead.
+    virtual bool scripted() const { return true; }
+
     // Names of the files (not folders) in a folder, in the system's order;
     // empty when the folder is missing.
     virtual std::vector<std::string> list_folder(const std::string& path) = 0;

@@ -2,6 +2,7 @@
 // pictures and the first title picture.
 #include "data/save_file.h"
 #include "data/teki_table.h"
+#include "editor/editor.h"
 #include "game/assets.h"
 #include "game/events.h"
 #include "game/game.h"
@@ -47,6 +48,9 @@ bool FormCreate(Game& g) {
     return true;
 }
 
-void FormClose(Game& g) { write_save(g); }
+void FormClose(Game& g) {
+    write_save(g);
+    if (g.editor) editor_closing(g);
+}
 
 } // namespace tsu

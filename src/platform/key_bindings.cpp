@@ -103,7 +103,9 @@ bool is_editing_key(int scancode) {
     case SDL_SCANCODE_RIGHT:
     case SDL_SCANCODE_RETURN:
     case SDL_SCANCODE_KP_ENTER:
-    case SDL_SCANCODE_ESCAPE: return true;
+    case SDL_SCANCODE_ESCAPE:
+    case SDL_SCANCODE_LCTRL:
+    case SDL_SCANCODE_RCTRL: return true;
     default: return false;
     }
 }
@@ -117,7 +119,11 @@ const std::vector<int>& KeyRouter::route(int scancode, bool down, bool repeat, b
         return released_;
     }
     if (repeat && !sent.empty()) return sent;
-    if (panel_open && is_editing_key(scancode)) {
+    // Ctrl with a letter is a shortcut of the open panel (the editor's undo),
+    // the letter itself whatever it is bound to.
+    const bool ctrl = !held_[SDL_SCANCODE_LCTRL].empty() || !held_[SDL_SCANCODE_RCTRL].empty();
+    const bool shortcut = ctrl && scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z;
+    if (panel_open && (is_editing_key(scancode) || shortcut)) {
         const int vk = vk_from_scancode(scancode);
         sent = vk ? std::vector<int>{vk} : std::vector<int>{};
     } else {

@@ -43,7 +43,8 @@ class KeyBindings {
 
 // Keys that edit text and press buttons: while a panel is open they reach it
 // as themselves (Backspace, Tab, Space, Delete, Home, End, the arrows,
-// Return, Escape), whatever the bindings say.
+// Return, Escape, Ctrl), whatever the bindings say; so do the letters
+// pressed with Ctrl held (the editor's Ctrl+Z and Ctrl+Y).
 bool is_editing_key(int scancode);
 
 // Key events to the codes the game's key handlers receive. A release sends

@@ -19,6 +19,8 @@ int vk_from_scancode(int scancode) {
     case SDL_SCANCODE_DOWN: return vk::down;
     case SDL_SCANCODE_LSHIFT:
     case SDL_SCANCODE_RSHIFT: return vk::shift;
+    case SDL_SCANCODE_LCTRL:
+    case SDL_SCANCODE_RCTRL: return vk::control;
     case SDL_SCANCODE_RETURN:
     case SDL_SCANCODE_KP_ENTER: return vk::enter;
     case SDL_SCANCODE_ESCAPE: return vk::esc;

@@ -9,6 +9,7 @@
 #include "data/file_io.h"
 #include "game/events.h"
 #include "game/game.h"
+#include "game/modes.h"
 #include "game/window_picture.h"
 #include "platform/gamepad.h"
 #include "platform/key_bindings.h"
@@ -482,6 +483,7 @@ int run_game(const CommandLine& cl, Settings& settings) {
     if (!playback && !cl.user_dir.empty()) run.record(new_replay_path(cl.user_dir + "/replays"), seed);
     if (!FormCreate(*game)) return 1; // already reported in a message box
     pads.open_all();
+    if (cl.editor) open_editor(*game);
     run.run();
     platform.set_transfer_wait(nullptr);
     const bool dumped = write_window_dump(cl.dump, *game, platform);

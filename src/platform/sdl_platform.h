@@ -31,6 +31,7 @@ class SdlPlatform final : public Platform {
     // Scripted runs (replays, screenshots): no box ever waits for a person.
     // Messages go to stderr; questions take the queued answers, then yes.
     void set_scripted(bool scripted) { scripted_ = scripted; }
+    bool scripted() const override { return scripted_; }
     std::deque<bool>& answers() { return answers_; }
     // Told of every answer a person gave in a question box (for replays).
     void set_answer_listener(std::function<void(bool)> listener) { on_answer_ = std::move(listener); }

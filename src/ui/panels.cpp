@@ -1,6 +1,7 @@
 // Building the panels and looking up their controls.
 #include "ui/panels.h"
 
+#include "editor/editor.h"
 #include "game/game.h"
 #include "ui/extra_panel.h"
 #include "ui/ranking_screen.h"
@@ -15,6 +16,7 @@ void build_panels(Game& g) {
     build_option_panel(g);
     build_extra_panel(g);
     build_ranking_panel(g);
+    build_editor_panel(g);
 }
 
 void panel_timers(Game& g) {

@@ -14,6 +14,10 @@ LatchButton::LatchButton(std::string name, Rect box, std::string words, int grou
 }
 
 void LatchButton::press() {
+    if (number_ != nullptr) {
+        *number_ = number_value_;
+        return;
+    }
     if (flag_ != nullptr) {
         *flag_ = value_;
         return;
@@ -21,7 +25,9 @@ void LatchButton::press() {
     if (Panel* p = parent())
         for (Control* c : p->children_of(ControlKind::latch_button)) {
             auto* other = static_cast<LatchButton*>(c);
-            if (other != this && other->group_ == group_ && other->flag_ == nullptr) other->down_ = false;
+            if (other != this && other->group_ == group_ && other->flag_ == nullptr &&
+                other->number_ == nullptr)
+                other->down_ = false;
         }
     down_ = true;
 }

@@ -63,6 +63,13 @@ TEST(KeyBindings, AnOpenPanelGetsTheEditingKeysAndAReleaseFollowsItsPress) {
     EXPECT_EQ(keys.route(kHidReturn, true, true, false), std::vector<int>{vk::enter});
     EXPECT_EQ(keys.route(kHidReturn, false, false, false), std::vector<int>{vk::enter});
     EXPECT_TRUE(keys.route(kHidReturn, true, false, false).empty());
+    // Ctrl+Y in the open editor: Ctrl and the letter as themselves, though
+    // Y is bound to nothing; without Ctrl, Y stays unbound.
+    constexpr int kHidY = 28, kHidLCtrl = 224;
+    EXPECT_TRUE(keys.route(kHidY, true, false, true).empty());
+    keys.route(kHidY, false, false, true);
+    EXPECT_EQ(keys.route(kHidLCtrl, true, false, true), std::vector<int>{vk::control});
+    EXPECT_EQ(keys.route(kHidY, true, false, true), std::vector<int>{'Y'});
 }
 
 // A virtual game controller of SDL's, driven like a real one.

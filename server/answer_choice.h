@@ -1,0 +1,30 @@
+// Which players an answer lists. The game's table holds 99 players, so the
+// answer takes the best of each of the seven stage sets in turn (first of
+// every set, then second, ...) until it is full; the poster always stands in
+// it. Its lines are ordered newest ranking time first: the game ranks the
+// later of two equal scores higher, so the player who reached a score first
+// is shown first, in the game as on the web page.
+#pragma once
+#include "ranking/tplayer.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace tsu::rankd {
+
+// Lines an answer holds at most (the game's table).
+constexpr int kAnswerPlayers = 99;
+
+struct Candidate {
+    int64_t id = 0;        // the player's row
+    int64_t rank_time = 0; // microseconds: when the player's scores last changed
+};
+
+// `top[s]`: set s's players best first (score, then earlier rank time, then
+// row); returns at most `limit` players, the poster included, newest rank
+// time first (ties: the higher row first).
+std::vector<Candidate> choose_answer(const std::array<std::vector<Candidate>, kStageSets>& top,
+                                     const Candidate& poster, int limit);
+
+} // namespace tsu::rankd

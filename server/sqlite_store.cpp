@@ -1,0 +1,248 @@
+// SQLite: one connection, posts one at a time under a lock (SQLite writes
+// one transaction at a time anyway, and a lock costs less than its busy
+// waits). Only this process writes the file, so it keeps the best players
+// of every set (with their lines) in memory and reads them again only when
+// a post touches them: most posts then cost one upsert. WAL with synchronous=NORMAL: a committed post is in the log file
+// before the answer goes out, so it survives the server being killed; only
+// a power cut can lose the last posts.
+#include "sqlite_store.h"
+
+#include "answer_choice.h"
+#include "player_sql.h"
+
+#include <sqlite3.h>
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace tsu::rankd {
+
+namespace {
+
+constexpr Dialect kD = Dialect::sqlite;
+
+class Statement {
+  public:
+    Statement(sqlite3* db, const std::string& sql) : db_(db) {
+        if (sqlite3_prepare_v3(db, sql.c_str(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &st_,
+                               nullptr) != SQLITE_OK)
+            throw StoreError(std::string("sqlite prepare: ") + sqlite3_errmsg(db));
+    }
+    ~Statement() { sqlite3_finalize(st_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    Statement& reset() {
+        sqlite3_reset(st_);
+        sqlite3_clear_bindings(st_);
+        return *this;
+    }
+    Statement& bind(int i, const SqlValue& v) {
+        const int rc = v.is_text ? sqlite3_bind_text(st_, i, v.text.data(), int(v.text.size()), SQLITE_TRANSIENT)
+                                 : sqlite3_bind_int64(st_, i, v.number);
+        if (rc != SQLITE_OK) throw StoreError(std::string("sqlite bind: ") + sqlite3_errmsg(db_));
+        return *this;
+    }
+    Statement& bind(int i, int64_t n) { return bind(i, SqlValue{false, n, {}}); }
+    Statement& bind(int i, const std::string& s) { return bind(i, SqlValue{true, 0, s}); }
+    // Next row: true while there is one.
+    bool step() {
+        const int rc = sqlite3_step(st_);
+        if (rc == SQLITE_ROW) return true;
+        if (rc == SQLITE_DONE) return false;
+        throw StoreError(std::string("sqlite step: ") + sqlite3_errmsg(db_));
+    }
+    int64_t integer(int col) { return sqlite3_column_int64(st_, col); }
+    std::string text(int col) {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st_, col));
+        return p ? std::string(p, std::size_t(sqlite3_column_bytes(st_, col))) : std::string();
+    }
+    int columns() { return sqlite3_column_count(st_); }
+
+  private:
+    sqlite3* db_;
+    sqlite3_stmt* st_ = nullptr;
+};
+
+int64_t now_us() {
+    return std::chrono::duration_cast<std::chrono::microseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+// The best kAnswerPlayers of every set as the database had them after the
+// last post that changed them.
+struct TopCache {
+    struct Entry {
+        Candidate who;
+        int64_t score = 0;
+    };
+    bool valid = false;
+    std::array<std::vector<Entry>, kStageSets> lists;
+    std::unordered_map<int64_t, std::string> lines;
+
+    // Does a stored post of `p` (row `who`) change any list?
+    bool touched_by(const tplayer& p, const Candidate& who) const {
+        if (lines.count(who.id)) return true;
+        for (int s = 0; s < kStageSets; ++s) {
+            if (!plays_in(p, s)) continue;
+            const auto& list = lists[std::size_t(s)];
+            if (list.size() < std::size_t(kAnswerPlayers)) return true;
+            const Entry& last = list.back();
+            const int64_t score = set_score(p, s);
+            // Order: score down, then ranking time and row up.
+            if (score > last.score || (score == last.score && (who.rank_time < last.who.rank_time ||
+                                                               (who.rank_time == last.who.rank_time && who.id < last.who.id))))
+                return true;
+        }
+        return false;
+    }
+};
+
+class SqliteStore final : public Store {
+  public:
+    explicit SqliteStore(const std::string& path) {
+        if (const auto dir = std::filesystem::path(path).parent_path(); !dir.empty()) {
+            std::error_code ec;
+            std::filesystem::create_directories(dir, ec);
+        }
+        if (sqlite3_open_v2(path.c_str(), &db_,
+                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
+                            nullptr) != SQLITE_OK) {
+            const std::string why = db_ ? sqlite3_errmsg(db_) : "out of memory";
+            sqlite3_close(db_);
+            throw StoreError("cannot open " + path + ": " + why);
+        }
+        sqlite3_busy_timeout(db_, 5000); // another process on the file (a backup)
+        exec("PRAGMA journal_mode = WAL");
+        exec("PRAGMA synchronous = NORMAL");
+        // Keep the players in memory: a page read through the file system
+        // costs more than the whole post otherwise.
+        exec("PRAGMA cache_size = -65536"); // KiB
+        exec("PRAGMA mmap_size = 268435456");
+        exec("BEGIN IMMEDIATE");
+        for (const std::string& s : schema_sql(kD)) exec(s);
+        Statement version(db_, "SELECT MAX(version) FROM schema_version");
+        version.step();
+        const int64_t v = version.integer(0);
+        if (v > kSchemaVersion) {
+            exec("ROLLBACK");
+            throw StoreError("database schema " + std::to_string(v) + " is newer than this server");
+        }
+        if (v == 0) exec("INSERT INTO schema_version (version) VALUES (" + std::to_string(kSchemaVersion) + ")");
+        exec("COMMIT");
+        post_ = std::make_unique<Statement>(db_, post_sql(kD));
+        player_ = std::make_unique<Statement>(db_, player_sql(kD));
+        player_line_ = std::make_unique<Statement>(db_, line_sql(kD));
+        top_ = std::make_unique<Statement>(db_, top_sql(kD, true));
+    }
+    ~SqliteStore() override {
+        post_.reset(), player_.reset(), top_.reset(), player_line_.reset(), ranking_.clear();
+        sqlite3_close(db_); // checkpoints the log into the file
+    }
+
+    PostOutcome post(const tplayer& p, const std::string& line, int refuse_seconds,
+                     int limit) override {
+        std::lock_guard lock(mutex_);
+        exec("BEGIN IMMEDIATE");
+        try {
+            PostOutcome out = post_locked(p, line, refuse_seconds, limit);
+            exec("COMMIT");
+            return out;
+        } catch (...) {
+            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            cache_.valid = false; // it may hold what was rolled back
+            throw;
+        }
+    }
+
+    std::vector<tplayer> ranking(int set, int limit) override {
+        std::lock_guard lock(mutex_);
+        auto& st = ranking_[set];
+        if (!st) st = std::make_unique<Statement>(db_, ranking_sql(kD, set));
+        st->reset().bind(1, int64_t(limit));
+        std::vector<tplayer> out;
+        std::vector<std::string> cols;
+        while (st->step()) {
+            cols.clear();
+            for (int i = 0; i < st->columns(); ++i) cols.push_back(st->text(i));
+            out.push_back(read_player(cols));
+        }
+        return out;
+    }
+
+  private:
+    PostOutcome post_locked(const tplayer& p, const std::string& line, int refuse_seconds, int limit) {
+        PostOutcome out;
+        Candidate poster;
+        Statement& st = post_->reset();
+        const std::vector<SqlValue> values = post_values(p, line);
+        for (std::size_t i = 0; i < values.size(); ++i) st.bind(int(i) + 1, values[i]);
+        st.bind(36, now_us()).bind(37, int64_t(refuse_seconds) * 1000000);
+        if (st.step()) {
+            poster = {st.integer(0), st.integer(1)};
+            while (st.step()) {
+            }
+            if (cache_.valid && cache_.touched_by(p, poster)) cache_.valid = false;
+        } else {
+            out.refused = true;
+            player_->reset().bind(1, p.name).bind(2, int64_t(p.ir_id));
+            if (!player_->step()) throw StoreError("refused post of a missing player");
+            poster = {player_->integer(0), player_->integer(1)};
+        }
+        if (limit <= 0) return out;
+        if (!cache_.valid) load_cache();
+        std::array<std::vector<Candidate>, kStageSets> top;
+        for (int s = 0; s < kStageSets; ++s)
+            for (const TopCache::Entry& e : cache_.lists[std::size_t(s)]) top[std::size_t(s)].push_back(e.who);
+        for (const Candidate& c : choose_answer(top, poster, out.refused ? limit - 1 : limit)) {
+            if (c.id != poster.id) {
+                out.lines.push_back(cache_.lines[c.id]);
+            } else if (!out.refused) {
+                out.lines.push_back(line);
+            } else {
+                player_line_->reset().bind(1, c.id);
+                if (player_line_->step()) out.lines.push_back(player_line_->text(0));
+            }
+        }
+        return out;
+    }
+
+    void load_cache() {
+        cache_ = TopCache{};
+        top_->reset().bind(1, int64_t(kAnswerPlayers));
+        while (top_->step()) {
+            const Candidate who{top_->integer(1), top_->integer(2)};
+            cache_.lists[std::size_t(top_->integer(0))].push_back({who, top_->integer(3)});
+            cache_.lines.try_emplace(who.id, top_->text(4));
+        }
+        cache_.valid = true;
+    }
+
+    void exec(const std::string& sql) {
+        char* err = nullptr;
+        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
+            const std::string why = err ? err : "unknown error";
+            sqlite3_free(err);
+            throw StoreError("sqlite: " + why);
+        }
+    }
+
+    sqlite3* db_ = nullptr;
+    std::mutex mutex_;
+    std::unique_ptr<Statement> post_, player_, top_, player_line_;
+    TopCache cache_;
+    std::map<int, std::unique_ptr<Statement>> ranking_;
+};
+
+} // namespace
+
+std::unique_ptr<Store> open_sqlite_store(const std::string& path) {
+    return std::make_unique<SqliteStore>(path);
+}
+
+} // namespace tsu::rankd

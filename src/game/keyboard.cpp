@@ -36,7 +36,7 @@ void escape(Game& g) {
     } else if (p.ex_box) {
         close_extra_panel(g);
     } else if (p.ir_rank_box) {
-        close_ranking_panel(g);
+        Label13Click(g);
     } else if (g.mode == 1) {
         g.paused = !g.paused;
         Bitmap& cg = g.cg;
@@ -120,7 +120,7 @@ void FormKeyDown(Game& g, int key) {
         if (p.option_box && !p.tusin_box) open_extra_panel(g);
         break;
     case 'I':
-        if (p.option_box && !p.tusin_box) open_ranking_panel(g);
+        if (p.option_box && !p.tusin_box) ir_bClick(g);
         break;
     case 'M':
         if (g.mode == 0 && p.none_open())

@@ -18,6 +18,7 @@
 #include "platform/sdl_platform.h"
 #include "platform/sdl_window.h"
 #include "platform/tick_clock.h"
+#include "platform/transfer_wait.h"
 #include "platform/virtual_pad.h"
 #include "render/image_io.h"
 
@@ -71,6 +72,10 @@ class WindowRun {
     const std::string& replay_path() const { return replay_path_; }
 
     void run() {
+        // The ranking exchange waits here, with the window alive.
+        platform_.set_transfer_wait([this](HttpTransfer& t) {
+            if (wait_in_window(t, window_, game_)) running_ = false;
+        });
         present();
         window_.show();
         deliver_due();
@@ -481,6 +486,7 @@ int run_game(const CommandLine& cl, Settings& settings) {
     pads.open_all();
     if (cl.editor) open_editor(*game);
     run.run();
+    platform.set_transfer_wait(nullptr);
     const bool dumped = write_window_dump(cl.dump, *game, platform);
     run.write_replay();
     // The player's window size and full screen are remembered; runs driven

@@ -203,6 +203,7 @@ TEST_F(TitleKeys, PanelsOpenFromTheOptionPanel) {
     FormKeyDown(g(), vk::esc);
     EXPECT_TRUE(g().panels.option_box);
     EXPECT_FALSE(g().panels.ex_box);
+    g().panels.ir_name_b = false; // a registered player: I asks the server (there is none)
     FormKeyDown(g(), 'I');
     EXPECT_TRUE(g().panels.ir_rank_box);
     // The arrows belong to the ranking panel while it is open.

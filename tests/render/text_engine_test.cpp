@@ -299,7 +299,7 @@ class SmallText : public JapaneseText {
                     const auto [x, y] = todo.back();
                     todo.pop_back();
                     edge = edge || x == 0 || y == 0 || x == m.width - 1 || y == m.height - 1;
-                    for (const auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                    for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
                         const int nx = x + dx, ny = y + dy;
                         if (nx < 0 || ny < 0 || nx >= m.width || ny >= m.height) continue;
                         const std::size_t i = std::size_t(ny * m.width + nx);

@@ -18,9 +18,7 @@ namespace {
 bool install_font(Game& g) {
     if (default_text_engine() != nullptr) return true;
     std::string error;
-    const std::string path = find_japanese_font(&error);
-    std::shared_ptr<const TextEngine> engine;
-    if (!path.empty()) engine = make_freetype_text_engine(path, &error);
+    std::shared_ptr<const TextEngine> engine = make_game_text_engine(&error);
     if (!engine) {
         g.platform->message_box(
             "日本語フォントが見つかりません (IPAGothic, fonts-ipafont-gothic)。\n" + error);

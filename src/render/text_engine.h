@@ -89,4 +89,25 @@ std::string find_japanese_font(std::string* error = nullptr);
 std::shared_ptr<const TextEngine> make_freetype_text_engine(const std::string& font_path,
                                                             std::string* error = nullptr);
 
+// A bitmap font for small text: for one pixel size and weight, the file of
+// its Latin letters and the file of its kana and kanji (JIS X 0208).
+struct BitmapStrike {
+    int pixels = 0; // 10 or 12
+    bool bold = false;
+    std::string latin, kanji;
+};
+
+// The bitmap strikes found on this system (the package xfonts-mplus), or none.
+std::vector<BitmapStrike> find_small_text_fonts();
+
+// The same engine, drawing upright text of 10 to 12 pixels with the strikes
+// (characters they lack come from the outline font).
+std::shared_ptr<const TextEngine> make_freetype_text_engine(const std::string& font_path,
+                                                            const std::vector<BitmapStrike>& small,
+                                                            std::string* error = nullptr);
+
+// The game's engine: the Japanese outline font with the small-text strikes
+// when there are any. Null with the reason in `error` without the font.
+std::shared_ptr<const TextEngine> make_game_text_engine(std::string* error = nullptr);
+
 } // namespace tsu

@@ -65,9 +65,11 @@ void draw_clear_result(Game& g) {
             if (penalty > 0) {
                 set_font(cg, 9);
                 const std::string p = "減点 > -" + std::to_string(penalty) + "両";
+                // Right-aligned with its shadow inside the panel's light
+                // area, which ends at x 510.
                 const int w = cg.text_width(p);
-                text(cg, 511 - w, 211, p, rgb(0x880055));
-                text(cg, 510 - w, 210, p, rgb(0xFF00CC));
+                text(cg, 509 - w, 211, p, rgb(0x880055));
+                text(cg, 508 - w, 210, p, rgb(0xFF00CC));
                 set_font(cg, 13);
             }
         }

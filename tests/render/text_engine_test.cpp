@@ -91,9 +91,13 @@ class JapaneseText : public ::testing::Test {
         std::string error;
         const std::string path = find_japanese_font(&error);
         if (!path.empty()) engine_ = make_freetype_text_engine(path, &error);
+        game_engine_ = make_game_text_engine();
         error_ = error;
     }
-    static void TearDownTestSuite() { engine_.reset(); }
+    static void TearDownTestSuite() {
+        engine_.reset();
+        game_engine_.reset();
+    }
     void SetUp() override {
         if (!engine_) GTEST_SKIP() << "no Japanese font: " << error_;
     }
@@ -103,9 +107,11 @@ class JapaneseText : public ::testing::Test {
         return n;
     }
     static std::shared_ptr<const TextEngine> engine_;
+    static std::shared_ptr<const TextEngine> game_engine_;
     static std::string error_;
 };
 std::shared_ptr<const TextEngine> JapaneseText::engine_;
+std::shared_ptr<const TextEngine> JapaneseText::game_engine_;
 std::string JapaneseText::error_;
 
 TEST_F(JapaneseText, FontFileIsFoundAndReadable) {
@@ -170,11 +176,12 @@ TEST_F(JapaneseText, TheMeasuredWidthHoldsAllTheInk) {
         {"両", {8, false, true}},
         {"jw", {9, false, false}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+    // The outline font alone, and the game's engine with its bitmap strikes.
+    for (const Case& c : cases) for (const TextEngine* engine : {engine_.get(), game_engine_.get()}) {
+        SCOPED_TRACE(std::string(c.text) + (engine == engine_.get() ? " outline" : " game"));
         Bitmap alone(300, 40, kWhite), spaced(300, 40, kWhite);
         for (Bitmap* b : {&alone, &spaced}) {
-            b->text_engine = engine_.get();
+            b->text_engine = engine;
             b->font.style = c.font;
             b->font.colour = kRed;
             b->brush_style = BrushStyle::clear;

@@ -159,8 +159,8 @@ TEST_F(RankingScreen, EscAndBackReturnToTheOptionPanel) {
 }
 
 // The request's paths; the platform answers from its queue.
-struct RankingRequest : RankingScreen {
-    RankingRequest() {
+struct RankingScreenRequest : RankingScreen {
+    RankingScreenRequest() {
         platform.now = LocalTime{2026, 4, 1, 12, 30, 5};
         std::filesystem::create_directories(root.path() / "dat"); // the save file's folder
         open_options(g());
@@ -178,7 +178,7 @@ struct RankingRequest : RankingScreen {
     }
 };
 
-TEST_F(RankingRequest, UnregisteredGetsTheProfileAndTheSameMinuteNoRequest) {
+TEST_F(RankingScreenRequest, UnregisteredGetsTheProfileAndTheSameMinuteNoRequest) {
     FormKeyDown(g(), 'I');
     EXPECT_TRUE(g().panels.tusin_box);
     EXPECT_FALSE(g().panels.ir_rank_box);
@@ -205,7 +205,7 @@ TEST_F(RankingRequest, UnregisteredGetsTheProfileAndTheSameMinuteNoRequest) {
     EXPECT_EQ(platform.posts.size(), 2u);
 }
 
-TEST_F(RankingRequest, ThePostCarriesTheProfileAndEveryRecord) {
+TEST_F(RankingScreenRequest, ThePostCarriesTheProfileAndEveryRecord) {
     register_name();
     tmy& my = g().my;
     my.ir_id = 12;
@@ -233,7 +233,7 @@ TEST_F(RankingRequest, ThePostCarriesTheProfileAndEveryRecord) {
     EXPECT_EQ(my.place, "東京");
 }
 
-TEST_F(RankingRequest, FailuresShowUntilTheNextAction) {
+TEST_F(RankingScreenRequest, FailuresShowUntilTheNextAction) {
     register_name();
     g().ranking[1] = player("old", 5, 1, 1);
     HttpResponse server_error;

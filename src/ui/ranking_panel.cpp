@@ -11,6 +11,7 @@ namespace tsu {
 void build_ranking_panel(Game& g) {
     Panel& p = g.controls.add_root(std::make_unique<Panel>("ir_rank_box", Rect{0, 0, 513, 385}));
     p.follow_visible(&g.panels.ir_rank_box);
+    p.face = rgb(0x121a34); // solid: the title picture behind must not show through the table
     p.add<Label>("ir_name_l", Rect{10, 5, 400, 27}, "IR MODE", title_style());
     // The failure of the last exchange, until the player's next action here.
     p.add<Label>("ir_err_l", Rect{250, 10, 505, 26}, "", TextStyle{9, true, rgb(0xFF9090), TextAlign::right});

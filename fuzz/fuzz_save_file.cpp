@@ -11,6 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     root.write("my.dat", fuzz::as_text(data, size));
     root.platform.messages.clear();
     reset_save_values(g);
+    g.save_memory = SaveMemory{}; // nothing of the last input's texts
     const SaveLoad r = load_save(g);
     // A file never reset shows "初期化しました" after a whole read.
     FUZZ_CHECK(root.platform.messages.size() == (r == SaveLoad::loaded ? 0u : 1u));

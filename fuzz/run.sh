@@ -43,7 +43,7 @@ for t in $targets; do
     tail -n 60 "$build/fuzz_$t.log" >&2
     failed="$failed $t"
   else
-    grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::average_exec_per_sec)" \
+    grep -E "^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|stat::average_exec_per_sec)" \
       "$build/fuzz_$t.log" || true
   fi
 done

@@ -30,4 +30,10 @@ bool is_temp_file_name(std::string_view name);
 // they look like. Returns how many were removed.
 int remove_stale_temp_files(const std::string& folder);
 
+// Writes `data` to a new file named `path`, or `path`-2, `path`-3, ... when
+// that name is taken; an existing file is never replaced. The file is
+// flushed to the disk. Returns the name used, or an empty string with
+// `error` set.
+std::string write_new_file(const std::string& path, std::string_view data, std::string& error);
+
 } // namespace tsu

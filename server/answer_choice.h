@@ -21,10 +21,19 @@ struct Candidate {
     int64_t rank_time = 0; // microseconds: when the player's scores last changed
 };
 
+using SetBests = std::array<std::vector<Candidate>, kStageSets>;
+
 // `top[s]`: set s's players best first (score, then earlier rank time, then
 // row); returns at most `limit` players, the poster included, newest rank
 // time first (ties: the higher row first).
-std::vector<Candidate> choose_answer(const std::array<std::vector<Candidate>, kStageSets>& top,
-                                     const Candidate& poster, int limit);
+std::vector<Candidate> choose_answer(const SetBests& top, const Candidate& poster, int limit);
+
+// The same in two steps, for a store that keeps the first one between
+// posts: the players of the sets' lists in turn (the first of every set,
+// then the second, ...), each once, at most `count` of them...
+std::vector<Candidate> in_turn(const SetBests& top, int count);
+// ...and from that order (of at least `limit` players when there are that
+// many) the answer of a poster.
+std::vector<Candidate> answer_from(const std::vector<Candidate>& turn, const Candidate& poster, int limit);
 
 } // namespace tsu::rankd

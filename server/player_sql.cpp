@@ -99,17 +99,20 @@ std::string player_sql(Dialect d) {
            " AND ir_id = " + param(d, 2);
 }
 
-std::string top_sql(Dialect d, bool with_lines) {
-    const std::string extra = with_lines ? ", score, line" : "";
+std::string top_sql(Dialect d) {
     std::string q;
     for (int s = 0; s < kStageSets; ++s) {
         if (s) q += "\nUNION ALL ";
-        q += "SELECT " + std::to_string(s) + " AS set_no, id, rank_time" + extra + " FROM (SELECT id, rank_time, " +
-             score_column(s) + " AS score" + (with_lines ? ", line" : "") + " FROM players WHERE " + played(s) +
-             " ORDER BY " + score_column(s) + " DESC, rank_time, id LIMIT " + param(d, 1) + ") AS top" +
+        q += "SELECT " + std::to_string(s) + " AS set_no, id, rank_time FROM (SELECT id, rank_time FROM players WHERE " +
+             played(s) + " ORDER BY " + score_column(s) + " DESC, rank_time, id LIMIT " + param(d, 1) + ") AS top" +
              std::to_string(s);
     }
     return q;
+}
+
+std::string best_sql(Dialect d, int set) {
+    return "SELECT id, rank_time, " + score_column(set) + ", line FROM players WHERE " + played(set) +
+           " ORDER BY " + score_column(set) + " DESC, rank_time, id LIMIT " + param(d, 1);
 }
 
 int64_t set_score(const tplayer& p, int set) { return set_record(p, set).score; }

@@ -35,9 +35,11 @@ std::vector<SqlValue> post_values(const tplayer& p, const std::string& line);
 // (id, rank_time) of a player by $1 name and $2 ID.
 std::string player_sql(Dialect d);
 
-// (set, id, rank_time) of the best $1 players of every set, in order; with
-// `with_lines` also (score, line).
-std::string top_sql(Dialect d, bool with_lines = false);
+// (set, id, rank_time) of the best $1 players of every set, in order.
+std::string top_sql(Dialect d);
+
+// (id, rank_time, score, line) of set s's best $1 players, in order.
+std::string best_sql(Dialect d, int set);
 
 // A player's score in a set, and whether the player stands in that set's
 // ranking (the condition of the SQL above).

@@ -29,9 +29,11 @@ Reply handle_post(Store& store, const PostRules& rules, std::string_view body) {
         return {503, "ranking database unavailable\n"};
     }
     Reply r;
-    r.body.reserve(out.lines.size() * 700);
-    for (const std::string& l : out.lines) r.body += l + "\r\n";
-    if (out.refused) r.body += refusal_line() + "\r\n";
+    std::size_t size = out.refused ? refusal_line().size() + 2 : 0;
+    for (const std::string& l : out.lines) size += l.size() + 2;
+    r.body.reserve(size);
+    for (const std::string& l : out.lines) r.body.append(l).append("\r\n");
+    if (out.refused) r.body.append(refusal_line()).append("\r\n");
     return r;
 }
 

@@ -5,12 +5,14 @@
 // new place there: a post costs one upsert, and a set's list is read again
 // only when it runs short. WAL with synchronous=NORMAL: a committed post
 // is in the log file before the answer goes out, so it survives the server
-// being killed; only a power cut can lose the last posts.
+// being killed; only a power cut can lose the last posts. The log is
+// copied back into the file on a thread of its own.
 #include "sqlite_store.h"
 
 #include "answer_choice.h"
 #include "player_sql.h"
 #include "top_cache.h"
+#include "wal_checkpointer.h"
 
 #include <sqlite3.h>
 
@@ -37,6 +39,8 @@ class Statement {
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
+    // Done with the rows: no read left open on the database.
+    void finish() { sqlite3_reset(st_); }
     Statement& reset() {
         sqlite3_reset(st_);
         sqlite3_clear_bindings(st_);
@@ -107,14 +111,18 @@ class SqliteStore final : public Store {
         }
         if (v == 0) exec("INSERT INTO schema_version (version) VALUES (" + std::to_string(kSchemaVersion) + ")");
         exec("COMMIT");
+        begin_ = std::make_unique<Statement>(db_, "BEGIN IMMEDIATE");
+        commit_ = std::make_unique<Statement>(db_, "COMMIT");
         post_ = std::make_unique<Statement>(db_, post_sql(kD));
         player_ = std::make_unique<Statement>(db_, player_sql(kD));
         player_line_ = std::make_unique<Statement>(db_, line_sql(kD));
         for (int set = 0; set < kStageSets; ++set)
             best_[std::size_t(set)] = std::make_unique<Statement>(db_, best_sql(kD, set));
+        checkpointer_ = std::make_unique<WalCheckpointer>(db_, path, mutex_);
     }
     ~SqliteStore() override {
-        post_.reset(), player_.reset(), player_line_.reset(), ranking_.clear();
+        checkpointer_.reset();
+        begin_.reset(), commit_.reset(), post_.reset(), player_.reset(), player_line_.reset(), ranking_.clear();
         for (auto& st : best_) st.reset();
         sqlite3_close(db_); // checkpoints the log into the file
     }
@@ -122,10 +130,10 @@ class SqliteStore final : public Store {
     PostOutcome post(const tplayer& p, const std::string& line, int refuse_seconds,
                      int limit) override {
         std::lock_guard lock(mutex_);
-        exec("BEGIN IMMEDIATE");
+        begin_->reset().step();
         try {
             PostOutcome out = post_locked(p, line, refuse_seconds, limit);
-            exec("COMMIT");
+            commit_->reset().step();
             return out;
         } catch (...) {
             sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -167,6 +175,7 @@ class SqliteStore final : public Store {
             player_->reset().bind(1, p.name).bind(2, int64_t(p.ir_id));
             if (!player_->step()) throw StoreError("refused post of a missing player");
             poster = {player_->integer(0), player_->integer(1)};
+            player_->finish();
         }
         limit = std::min(limit, kAnswerPlayers);
         if (limit <= 0) return out;
@@ -182,6 +191,7 @@ class SqliteStore final : public Store {
             } else {
                 player_line_->reset().bind(1, c.id);
                 if (player_line_->step()) out.lines.push_back(player_line_->text(0));
+                player_line_->finish();
             }
         }
         return out;
@@ -209,9 +219,10 @@ class SqliteStore final : public Store {
 
     sqlite3* db_ = nullptr;
     std::mutex mutex_;
-    std::unique_ptr<Statement> post_, player_, player_line_;
+    std::unique_ptr<Statement> begin_, commit_, post_, player_, player_line_;
     std::array<std::unique_ptr<Statement>, kStageSets> best_;
     TopCache cache_;
+    std::unique_ptr<WalCheckpointer> checkpointer_;
     std::map<int, std::unique_ptr<Statement>> ranking_;
 };
 

@@ -42,8 +42,4 @@ std::vector<Candidate> answer_from(const std::vector<Candidate>& turn, const Can
     return chosen;
 }
 
-std::vector<Candidate> choose_answer(const SetBests& top, const Candidate& poster, int limit) {
-    return answer_from(in_turn(top, limit), poster, limit);
-}
-
 } // namespace tsu::rankd

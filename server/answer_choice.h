@@ -23,17 +23,14 @@ struct Candidate {
 
 using SetBests = std::array<std::vector<Candidate>, kStageSets>;
 
-// `top[s]`: set s's players best first (score, then earlier rank time, then
-// row); returns at most `limit` players, the poster included, newest rank
-// time first (ties: the higher row first).
-std::vector<Candidate> choose_answer(const SetBests& top, const Candidate& poster, int limit);
-
-// The same in two steps, for a store that keeps the first one between
-// posts: the players of the sets' lists in turn (the first of every set,
-// then the second, ...), each once, at most `count` of them...
+// The players of the sets' lists in turn (the first of every set, then
+// the second, ...), each once, at most `count` of them; `top[s]` is set s's
+// players best first (score, then earlier rank time, then row).
 std::vector<Candidate> in_turn(const SetBests& top, int count);
-// ...and from that order (of at least `limit` players when there are that
-// many) the answer of a poster.
+
+// The answer of a poster from that order (of at least `limit` players when
+// there are that many): the poster and the first others, at most `limit`
+// players, newest rank time first (ties: the higher row first).
 std::vector<Candidate> answer_from(const std::vector<Candidate>& turn, const Candidate& poster, int limit);
 
 } // namespace tsu::rankd

@@ -99,15 +99,21 @@ std::string player_sql(Dialect d) {
            " AND ir_id = " + param(d, 2);
 }
 
-std::string top_sql(Dialect d) {
-    std::string q;
+std::string turn_sql(Dialect d) {
+    // A player's turn in set s at place k (from 0) is k * 7 + s; the first
+    // turn counts.
+    std::string turns;
     for (int s = 0; s < kStageSets; ++s) {
-        if (s) q += "\nUNION ALL ";
-        q += "SELECT " + std::to_string(s) + " AS set_no, id, rank_time FROM (SELECT id, rank_time FROM players WHERE " +
-             played(s) + " ORDER BY " + score_column(s) + " DESC, rank_time, id LIMIT " + param(d, 1) + ") AS top" +
-             std::to_string(s);
+        if (s) turns += "\n    UNION ALL ";
+        const std::string order = score_column(s) + " DESC, rank_time, id";
+        turns += "SELECT id, (ROW_NUMBER() OVER (ORDER BY " + order + ") - 1) * " + std::to_string(kStageSets) +
+                 " + " + std::to_string(s) + " AS turn FROM (SELECT id, rank_time, " + score_column(s) +
+                 " FROM players WHERE " + played(s) + " ORDER BY " + order + " LIMIT " + param(d, 1) + ") AS top" +
+                 std::to_string(s);
     }
-    return q;
+    return "SELECT p.id, p.rank_time, p.line FROM (\n  SELECT id, MIN(turn) AS turn FROM (\n    " + turns +
+           ") AS turns\n  GROUP BY id ORDER BY MIN(turn) LIMIT " + param(d, 1) +
+           ") AS chosen JOIN players AS p ON p.id = chosen.id ORDER BY chosen.turn";
 }
 
 std::string best_sql(Dialect d, int set) {

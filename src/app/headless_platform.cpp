@@ -1,6 +1,7 @@
 #include "app/headless_platform.h"
 
 #include "game/folder_listing.h"
+#include "platform/http_client.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -33,9 +34,11 @@ bool HeadlessPlatform::ask_yes_no(const std::string& text) {
 
 void HeadlessPlatform::set_client_size(int, int) {}
 
-HttpResponse HeadlessPlatform::http_post(const std::string&, const std::string&, const std::string&,
-                                         int) {
-    return HttpResponse{0, "", "no network in a headless run"};
+// No window to keep alive: the post runs in this thread, so a run stays the
+// same sequence of events whatever the network's timing.
+HttpResponse HeadlessPlatform::http_post(const std::string& url, const std::string& body,
+                                         const std::string& content_type, int timeout_seconds) {
+    return http_post_curl(url, body, content_type, timeout_seconds);
 }
 
 std::vector<std::string> HeadlessPlatform::list_folder(const std::string& path) {

@@ -2,6 +2,7 @@
 #include "app/state_dump.h"
 
 #include "app/headless_platform.h"
+#include "app/ranking_dump.h"
 #include "editor/editor.h"
 #include "game/game.h"
 #include "widgets/latch_button.h"
@@ -195,6 +196,7 @@ json dump_state(const Game& g, const HeadlessPlatform* platform) {
                             {"ef_b1", g.panels.ef_b1},
                             {"easy_l", g.panels.easy_l}};
     j["controls"] = dump_controls(g.controls);
+    dump_ranking(g, j);
     j["editor_state"] = dump_editor(g);
     if (platform) {
         j["sounds"] = dump_records(platform->sounds, "name");

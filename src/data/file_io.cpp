@@ -141,4 +141,27 @@ bool write_file_atomic(const std::string& path, std::string_view data, std::stri
     return true;
 }
 
+std::string write_new_file(const std::string& path, std::string_view data, std::string& error) {
+    // Enough tries for every copy one folder could sensibly hold; the limit
+    // only keeps a folder full of them from looping for long.
+    constexpr int kTries = 1000;
+    for (int n = 1; n <= kTries; ++n) {
+        const std::string name = n == 1 ? path : path + "-" + std::to_string(n);
+        Fd fd(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+        if (fd.get() < 0) {
+            if (errno == EEXIST) continue;
+            error = open_error(name, errno);
+            return {};
+        }
+        if (!write_all(fd.get(), data) || ::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) {
+            error = name + ": " + std::strerror(errno);
+            ::unlink(name.c_str());
+            return {};
+        }
+        return name;
+    }
+    error = path + ": " + std::strerror(EEXIST);
+    return {};
+}
+
 } // namespace tsu

@@ -18,4 +18,10 @@ bool read_file(const std::string& path, std::string& out, std::string& error);
 // false, leaves the old file as it was and sets `error`.
 bool write_file_atomic(const std::string& path, std::string_view data, std::string& error);
 
+// Writes `data` to a new file named `path`, or `path`-2, `path`-3, ... when
+// that name is taken; an existing file is never replaced. The file is
+// flushed to the disk. Returns the name used, or an empty string with
+// `error` set.
+std::string write_new_file(const std::string& path, std::string_view data, std::string& error);
+
 } // namespace tsu

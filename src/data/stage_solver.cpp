@@ -1,7 +1,8 @@
-// The stage solver's search: the heroine's tick on the grid as a pure
-// function of a small state, and a cheapest-first search over it (fewest
-// ticks on spikes, then fewest ticks).
+// The stage solver's search: a cheapest-first search over the heroine's
+// ticks on the grid (stage_course.h): fewest ticks on spikes, then fewest
+// ticks.
 #include "data/stage_solver.h"
+#include "data/stage_course.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,247 +14,11 @@ namespace tsu {
 
 namespace {
 
-constexpr int kLastViewColumn = 25; // right-most view column
-constexpr int kPushColumn = 21;     // right of it the view scrolls every tick
-constexpr int kScrollMax = 74;      // the view stops with columns 74..99 in sight
-constexpr int kScrollPeriod = 12;   // ticks per column of the automatic scroll
-constexpr int kLastRow = 19;        // below it she has fallen out
-constexpr int kBorderRow = 20;      // the floor border just below the view
-constexpr int kJumpTicks = 5;
-constexpr int kExitChip = 6;        // lower chip
-constexpr int kSpikeChip = 13;      // lower chip
-constexpr int kBoxChip = 6;         // upper chip: stops her walk, breaks
-constexpr int kIceChip = 8;         // upper chip: breaks
-
-// Where she is between two ticks. `tdx` is her walk target relative to her
-// column: -1 after the view's push left her target behind, +1 after she
-// walked against the right end of the map, else 0.
-struct State {
-    int vx = 0;     // view column 0..25
-    int y = 0;      // row 0..19
-    int jump = 0;   // rising ticks left 0..5
-    int scroll = 0; // 0..74
-    int phase = 0;  // the scroll's sub-counter 0..11 (11 also stands for "scroll next tick")
-    int tdx = 0;
-    bool shot = false; // a shuriken thrown this tick lies in her cell
-    uint32_t mask = 0; // which breakable cells are gone (an interned set)
-
-    int column() const { return vx + scroll; }
-    uint64_t key() const {
-        uint64_t k = uint64_t(vx);
-        k = k << 5 | uint64_t(y);
-        k = k << 3 | uint64_t(jump);
-        k = k << 7 | uint64_t(scroll);
-        k = k << 4 | uint64_t(phase);
-        k = k << 2 | uint64_t(tdx + 1);
-        k = k << 1 | uint64_t(shot ? 1 : 0);
-        return k | uint64_t(mask) << 32;
-    }
-};
-
-// The keys of one tick.
-struct Action {
-    Walk walk = Walk::none;
-    bool jump = false;
-    bool attack = false;
-    uint8_t code() const {
-        return uint8_t(uint8_t(walk) | (jump ? 4 : 0) | (attack ? 8 : 0));
-    }
-    static Action from(uint8_t c) { return Action{Walk(c & 3), (c & 4) != 0, (c & 8) != 0}; }
-};
-
-enum class Outcome { go, dead, exit, invalid };
-
-struct Tick {
-    Outcome outcome = Outcome::go;
-    State next;
-    bool on_spikes = false;
-    int broke = -1; // index of the breakable cell the shuriken broke
-};
+using namespace solver;
 
 // A forbidden stretch: states over a bottomless column in it are not taken.
 struct Forbidden {
     int first = 0, last = -1;
-};
-
-class Course {
-  public:
-    Course(const StageGrid& grid, const PassTable& lower, const PassTable& upper)
-        : grid_(grid), lower_(lower), upper_(upper) {
-        index_.fill(-1);
-        for (int c = 0; c < kStageColumns; ++c)
-            for (int r = 0; r <= kBorderRow; ++r) {
-                const int u = grid.at(c, r).upper;
-                if (u == kBoxChip || u == kIceChip) {
-                    index_[std::size_t(c * (kBorderRow + 1) + r)] = int(cells_.size());
-                    cells_.push_back(Cell{c, r});
-                }
-            }
-        words_ = (cells_.size() + 63) / 64;
-        std::vector<Cell> exits;
-        for (int c = 0; c < kStageColumns; ++c)
-            for (int r = 0; r <= kLastRow; ++r)
-                if (grid.at(c, r).lower == kExitChip) exits.push_back(Cell{c, r});
-        for (int c = 0; c < kStageColumns; ++c)
-            for (int r = 0; r <= kLastRow; ++r) {
-                int best = 1 << 20;
-                for (const Cell& e : exits)
-                    best = std::min(best, std::max(std::abs(e.column - c), std::abs(e.row - r)));
-                ahead_[std::size_t(c * (kLastRow + 1) + r)] = best;
-            }
-        intern(std::vector<uint64_t>(words_, 0));
-    }
-
-    const std::vector<Cell>& breakables() const { return cells_; }
-    // Fewest ticks from a cell to the nearest exit, walls aside.
-    int ticks_to_exit(int c, int r) const {
-        return ahead_[std::size_t(std::clamp(c, 0, kStageColumns - 1) * (kLastRow + 1) +
-                                  std::clamp(r, 0, kLastRow))];
-    }
-
-    uint32_t intern(const std::vector<uint64_t>& set) {
-        auto [it, added] = mask_ids_.try_emplace(set, uint32_t(masks_.size()));
-        if (added) masks_.push_back(set);
-        return it->second;
-    }
-    uint32_t with_broken(uint32_t mask, int index) {
-        std::vector<uint64_t> set = masks_[mask];
-        set[std::size_t(index / 64)] |= uint64_t(1) << (index % 64);
-        return intern(set);
-    }
-    bool broken(uint32_t mask, int index) const {
-        return (masks_[mask][std::size_t(index / 64)] >> (index % 64) & 1) != 0;
-    }
-
-    // The chips of a map cell; outside the grid (left of column 0, right of
-    // column 99, above row 0) the game's map is empty.
-    int lower(int c, int r) const {
-        if (c < 0 || c >= kStageColumns || r < 0) return 0;
-        return grid_.at(c, std::min(r, kStageRows - 1)).lower;
-    }
-    int upper(int c, int r, uint32_t mask) const {
-        if (c < 0 || c >= kStageColumns || r < 0) return 0;
-        const int b = breakable(c, r);
-        if (b >= 0 && broken(mask, b)) return 0;
-        return grid_.at(c, std::min(r, kStageRows - 1)).upper;
-    }
-    int breakable(int c, int r) const {
-        if (c < 0 || c >= kStageColumns || r < 0 || r > kBorderRow) return -1;
-        return index_[std::size_t(c * (kBorderRow + 1) + r)];
-    }
-    static int pass(const PassTable& t, int chip) { return chip < 0 || chip > 99 ? 0 : t[std::size_t(chip)]; }
-    bool solid(int c, int r, uint32_t mask) const {
-        return pass(lower_, lower(c, r)) != 0 || pass(upper_, upper(c, r, mask)) != 0;
-    }
-    int lower_pass(int c, int r) const { return pass(lower_, lower(c, r)); }
-    // Nothing solid between the row below her and the floor border.
-    bool bottomless(int c, int y, uint32_t mask) const {
-        for (int r = y + 1; r <= kBorderRow; ++r)
-            if (solid(c, r, mask)) return false;
-        return true;
-    }
-
-    // One tick of play from `s` with the keys of `a`, in the order of the
-    // main tick: scroll, collision pass, player step (keys, jump, walk, the
-    // box stop, gravity, her shuriken, bounds), collision pass, Z.
-    Tick step(const State& s, const Action& a) {
-        Tick t;
-        State n = s;
-        const int shot_column = s.shot ? s.column() : -1, shot_row = s.y;
-        const uint32_t mask = s.mask;
-
-        n.phase = s.phase + 1;
-        if (n.phase >= kScrollPeriod) {
-            n.phase = 0;
-            if (n.scroll < kScrollMax) {
-                n.scroll += 1;
-                n.vx -= 1;
-            }
-        }
-        auto solid_at = [&](int x, int r) { return solid(x + n.scroll, r, mask); };
-
-        int tx = a.walk == Walk::right ? n.vx + 1 : a.walk == Walk::left ? n.vx - 1 : n.vx + s.tdx;
-        if (a.jump) {
-            if (!solid_at(n.vx, n.y + 1)) return invalid(t);
-            n.jump = kJumpTicks;
-        }
-        if (n.vx < tx) {
-            if (solid_at(n.vx + 1, n.y))
-                tx = n.vx;
-            else
-                n.vx += 1;
-        }
-        if (tx < n.vx) {
-            if (solid_at(n.vx - 1, n.y))
-                tx = n.vx;
-            else
-                n.vx -= 1;
-        }
-        if (upper(n.vx + 1 + n.scroll, n.y, mask) == kBoxChip) tx = n.vx;
-        if (n.jump < 1) {
-            if (!solid_at(n.vx, n.y + 1)) n.y += 1;
-        } else {
-            n.jump -= 1;
-            if (!solid_at(n.vx, n.y - 1)) n.y -= 1;
-        }
-
-        // Her shuriken, thrown last tick from her cell, flies one column.
-        bool shot_alive = false;
-        if (shot_column >= 0 && shot_column - n.scroll >= 0) {
-            const int to = shot_column + 1;
-            shot_alive = lower_pass(to, shot_row) != 1 && to - n.scroll <= kLastViewColumn;
-        }
-
-        if (n.vx < 0) n.vx = 0;
-        if (n.vx > kLastViewColumn) n.vx = kLastViewColumn;
-        if (n.vx > kPushColumn) n.phase = kScrollPeriod - 1;
-        if (n.scroll >= kScrollMax) n.phase = 0; // no more scrolling: the phase is moot
-        if (n.y < 0) n.y = 0;
-        if (n.y > kLastRow || solid_at(n.vx, n.y)) {
-            t.outcome = Outcome::dead;
-            return t;
-        }
-        n.tdx = std::clamp(tx - n.vx, -1, 1);
-
-        if (shot_alive) {
-            const int b = breakable(shot_column + 1, shot_row);
-            if (b >= 0 && !broken(mask, b)) {
-                n.mask = with_broken(mask, b);
-                t.broke = b;
-            }
-        }
-        if (lower(n.column(), n.y) == kExitChip) t.outcome = Outcome::exit;
-        t.on_spikes = lower(n.column(), n.y + 1) == kSpikeChip;
-
-        // Z at the end of the tick: a shuriken from her own cell (not with
-        // Right held, which throws from the next column), only worth it with
-        // something to break beside her.
-        n.shot = false;
-        if (a.attack) {
-            if (a.walk == Walk::right) return invalid(t);
-            const int b = breakable(n.column() + 1, n.y);
-            if (b < 0 || broken(n.mask, b)) return invalid(t);
-            n.shot = true;
-        }
-        t.next = n;
-        return t;
-    }
-
-  private:
-    static Tick& invalid(Tick& t) {
-        t.outcome = Outcome::invalid;
-        return t;
-    }
-
-    const StageGrid& grid_;
-    const PassTable& lower_;
-    const PassTable& upper_;
-    std::array<int, kStageColumns*(kBorderRow + 1)> index_{};
-    std::vector<Cell> cells_;
-    std::array<int, kStageColumns*(kLastRow + 1)> ahead_{};
-    std::size_t words_ = 0;
-    std::vector<std::vector<uint64_t>> masks_;
-    std::map<std::vector<uint64_t>, uint32_t> mask_ids_;
 };
 
 struct Node {
@@ -334,9 +99,9 @@ Search run_search(Course& course, const SolveOptions& o, const Forbidden& forbid
         const bool standing = course.solid(here.state.column(), here.state.y + 1, here.state.mask);
         if (standing && here.state.column() > f.column()) s.furthest = id;
         for (uint8_t code = 0; code < 16; ++code) {
-            if ((code & 3) == 3) continue;
+            if (!Action::valid_code(code)) continue;
             const Tick t = course.step(here.state, Action::from(code));
-            if (t.outcome == Outcome::invalid || t.outcome == Outcome::dead) continue;
+            if (t.outcome != Outcome::go && t.outcome != Outcome::exit) continue;
             const bool exit = t.outcome == Outcome::exit;
             if (!exit && over_forbidden_pit(t.next)) continue;
             const Action a = Action::from(code);

@@ -18,6 +18,7 @@
 // shortest. Cells are map columns 0..99 and rows 0..19, as the game counts
 // them; ticks count play ticks, 1 being the first tick after the run starts.
 #pragma once
+#include "data/stage_course.h"
 #include "data/stage_dat.h"
 
 #include <array>
@@ -27,14 +28,6 @@
 #include <vector>
 
 namespace tsu {
-
-struct Cell {
-    int column = 0; // map column 0..99
-    int row = 0;    // row 0..19
-    bool operator==(const Cell&) const = default;
-};
-
-enum class Walk : uint8_t { none, right, left };
 
 // One tick of the way: the keys of that tick and where she is after it.
 struct PathStep {

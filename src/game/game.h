@@ -7,8 +7,10 @@
 #include "game/panels.h"
 #include "game/platform.h"
 #include "game/random.h"
+#include "game/save_memory.h"
 #include "game/tick_steps.h"
 #include "game/tman.h"
+#include "ranking/ir_sort.h"
 #include "render/bitmap.h"
 #include "render/effect_pool.h"
 #include "widgets/control_tree.h"
@@ -16,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tsu {
 
@@ -83,6 +86,7 @@ struct Game {
     // ---- the player ------------------------------------------------------
     tmy my;
     std::string comment; // profile comment (saved)
+    SaveMemory save_memory; // the save file's texts as read, for writing them back
 
     // ---- screen, input, editor -------------------------------------------
     int32_t mode = 0;          // 0 title, 1 play/editor, 2 after-run, 3 stage clear
@@ -113,6 +117,15 @@ struct Game {
     int32_t last_se_timer = 0;
     Panels panels;
     ControlTree controls;      // the panels' controls, drawn over the view
+    // The internet ranking: the last answer's players, their order per
+    // stage set, and what the ranking screen shows.
+    RankingTable ranking{};    // entry 0: the server's notice; 1..99: players
+    IrOrder ir_order{};        // entry index at rank k + 1 of set s; 0 = none
+    int32_t ir_set = 0;        // set shown: 0 official, 1..6 extra pack
+    int32_t ir_page = 0;       // 0 ranks 1..22, 1 ranks 23..50
+    int32_t ir_mouse_y = 0;    // last mouse y over the ranking lines
+    std::vector<std::string> ranking_lines; // texts drawn on the page shown, top to bottom
+    std::string ir_failure;    // the last exchange's failure, shown until the next action
     std::string music_title;   // title of the track last started
     std::string music_file;    // path of the track the music player holds
     int32_t client_width = kViewWidth, client_height = kViewHeight;

@@ -36,7 +36,7 @@ void escape(Game& g) {
     } else if (p.ex_box) {
         close_extra_panel(g);
     } else if (p.ir_rank_box) {
-        close_ranking_panel(g);
+        Label13Click(g);
     } else if (g.mode == 1) {
         g.paused = !g.paused;
         Bitmap& cg = g.cg;
@@ -120,7 +120,7 @@ void FormKeyDown(Game& g, int key) {
         if (p.option_box && !p.tusin_box) open_extra_panel(g);
         break;
     case 'I':
-        if (p.option_box && !p.tusin_box) open_ranking_panel(g);
+        if (p.option_box && !p.tusin_box) ir_bClick(g);
         break;
     case 'M':
         if (g.mode == 0 && p.none_open())
@@ -132,7 +132,8 @@ void FormKeyDown(Game& g, int key) {
         if (g.mode == 1) play_random_music(g);
         break;
     case 'Q':
-        if (g.mode == 1) {
+        // The editor shares play's mode but has no run to give up.
+        if (g.mode == 1 && !g.editor) {
             g.my.lives = 0;
             g.paused = false;
             game_over(g);
@@ -142,7 +143,9 @@ void FormKeyDown(Game& g, int key) {
         if (g.mode == 0 && p.none_open()) next_heroine(g);
         break;
     case 'S':
-        if (g.my.danmaku_stock >= 1) g.steps.s_technique(g);
+        // Only in play: on the result screens the barrage's comments would be
+        // thrown away with the next stage, and the editor has no run.
+        if (g.mode == 1 && !g.editor && g.my.danmaku_stock >= 1) g.steps.s_technique(g);
         break;
     case 'X': request(g, g.key_x, g.key_x_held); break;
     case 'Z': request(g, g.key_z, g.key_z_held); break;

@@ -1,6 +1,7 @@
 // Transitions between the screen modes and the view's mouse handler.
 #include "game/modes.h"
 
+#include "data/save_file.h"
 #include "data/stage_file.h"
 #include "editor/editor.h"
 #include "game/assets.h"
@@ -49,6 +50,7 @@ void start_run(Game& g) {
     if (!load_stage(g, 0)) return;
     play_random_music(g);
     my.play_count += 1;
+    write_save(g); // the new play count
 }
 
 void next_stage(Game& g) {

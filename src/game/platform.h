@@ -12,10 +12,20 @@ struct LocalTime {
     int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
 };
 
+// Why an HTTP exchange brought no answer.
+enum class HttpFailure {
+    none,        // the server answered: see status
+    no_client,   // the HTTP client could not be created
+    bad_request, // the request could not be prepared (a malformed URL)
+    no_answer,   // refused, unreachable, timed out or broken off
+    cancelled,   // given up because the window was closed meanwhile
+};
+
 struct HttpResponse {
     int status = 0;        // 0 when the request failed (no connection, timeout)
     std::string body;
     std::string error;     // reason of a failure
+    HttpFailure failure = HttpFailure::none;
 };
 
 class Platform {
@@ -38,7 +48,10 @@ class Platform {
     // The window's client area (512 x 384, or 660 x 480 with the editor).
     virtual void set_client_size(int width, int height) = 0;
 
-    // HTTP POST with timeouts; blocks.
+    // HTTP POST with a connect and a total timeout; blocks the game until the
+    // answer, a failure or the timeout. An empty content type sends none of
+    // our own. A shell with a window keeps the window alive meanwhile (it
+    // repaints, and closing it cancels the request).
     virtual HttpResponse http_post(const std::string& url, const std::string& body,
                                    const std::string& content_type, int timeout_seconds) = 0;
 

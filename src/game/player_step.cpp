@@ -100,9 +100,24 @@ void gravity_and_jump(Game& g) {
     if (g.chara == 1 && g.key_x_held == 0 && my.fuel <= kFuelFull - 1) my.fuel += 1;
 }
 
+// The view's left edge pushed her into a solid cell (the scroll moved the
+// view past her, or she stepped off its left edge and was put back): she is
+// squeezed out like a fall, losing a life, and put in the top free cell of
+// her column. Carried on inside the wall she could end up walled in for good.
+void squeezed(Game& g) {
+    tmy& my = g.my;
+    hit(g);
+    for (int r = 0; r <= kLastRow; ++r)
+        if (!is_solid(g, my.x, r)) {
+            my.y = r;
+            return;
+        }
+}
+
 // Keeps her in the view; right of column 21 the view catches up with her.
 void bounds(Game& g) {
     tmy& my = g.my;
+    const bool at_the_left_edge = my.x < 0;
     if (my.x < 0) my.x = 0;
     if (my.x > kLastColumn) my.x = kLastColumn;
     if (my.x > kPushColumn) g.scroll_tick = kScrollNow;
@@ -110,6 +125,8 @@ void bounds(Game& g) {
     if (my.y > kLastRow) { // fell out of the bottom
         my.y = 0;
         hit(g);
+    } else if (at_the_left_edge && is_solid(g, my.x, my.y)) {
+        squeezed(g);
     }
 }
 

@@ -18,9 +18,7 @@ namespace {
 bool install_font(Game& g) {
     if (default_text_engine() != nullptr) return true;
     std::string error;
-    const std::string path = find_japanese_font(&error);
-    std::shared_ptr<const TextEngine> engine;
-    if (!path.empty()) engine = make_freetype_text_engine(path, &error);
+    std::shared_ptr<const TextEngine> engine = make_game_text_engine(&error);
     if (!engine) {
         g.platform->message_box(
             "日本語フォントが見つかりません (IPAGothic, fonts-ipafont-gothic)。\n" + error);
@@ -33,8 +31,8 @@ bool install_font(Game& g) {
 } // namespace
 
 bool FormCreate(Game& g) {
-    // A missing or unreadable save file has been reported; the game goes on
-    // from the reset values and writes the file at the next save.
+    // A missing save file is the first start; an unreadable one has been kept
+    // aside and reported. Either way the game goes on from the reset values.
     load_save_at_start(g);
     fill_teki_type(g);
     if (!install_font(g)) return false;

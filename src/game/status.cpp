@@ -121,7 +121,10 @@ void gold_counter(Game& g) {
         g.gold_shown = my.gold;
     else if (my.gold > g.gold_shown)
         g.gold_shown += (my.gold - g.gold_shown) / 10 + 1;
-    check_gold_milestones(g);
+    // Milestones only in play: the result screens draw no effects, and the
+    // next stage frees them, so a thousand passed with the clear bonus is
+    // celebrated on the first tick of the next stage instead.
+    if (g.mode == 1) check_gold_milestones(g);
     Bitmap& cg = g.cg;
     const std::string text = std::to_string(g.gold_shown) + "両";
     cg.font.style = FontStyle{10, true, false};

@@ -11,12 +11,14 @@
 #include "game/game.h"
 #include "game/modes.h"
 #include "game/window_picture.h"
+#include "platform/display_check.h"
 #include "platform/gamepad.h"
 #include "platform/key_bindings.h"
 #include "platform/key_map.h"
 #include "platform/sdl_platform.h"
 #include "platform/sdl_window.h"
 #include "platform/tick_clock.h"
+#include "platform/transfer_wait.h"
 #include "platform/virtual_pad.h"
 #include "render/image_io.h"
 
@@ -70,6 +72,10 @@ class WindowRun {
     const std::string& replay_path() const { return replay_path_; }
 
     void run() {
+        // The ranking exchange waits here, with the window alive.
+        platform_.set_transfer_wait([this](HttpTransfer& t) {
+            if (wait_in_window(t, window_, game_)) running_ = false;
+        });
         present();
         window_.show();
         deliver_due();
@@ -480,6 +486,7 @@ int run_game(const CommandLine& cl, Settings& settings) {
     pads.open_all();
     if (cl.editor) open_editor(*game);
     run.run();
+    platform.set_transfer_wait(nullptr);
     const bool dumped = write_window_dump(cl.dump, *game, platform);
     run.write_replay();
     // The player's window size and full screen are remembered; runs driven
@@ -498,6 +505,11 @@ int run_window(const CommandLine& cl, Settings& settings) {
     SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS | SDL_INIT_GAMECONTROLLER) != 0) {
         std::cerr << "tsumikiya: SDL could not start: " << SDL_GetError() << '\n';
+        return 1;
+    }
+    if (const std::string problem = display_problem(); !problem.empty()) {
+        std::cerr << "tsumikiya: " << problem << '\n';
+        SDL_Quit();
         return 1;
     }
     const int rc = run_game(cl, settings); // frees the game, window and audio before SDL goes

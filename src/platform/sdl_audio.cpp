@@ -25,6 +25,14 @@ void on_music_finished() {
 
 } // namespace
 
+void SdlAudio::limit_mix(void* self, uint8_t* stream, int bytes) {
+    // Audio thread: the limiter over every finished buffer of 16-bit samples.
+    auto* a = static_cast<SdlAudio*>(self);
+    const std::size_t frame_bytes = sizeof(int16_t) * std::size_t(a->mix_channels_);
+    a->limiter_->process(reinterpret_cast<int16_t*>(stream), std::size_t(bytes) / frame_bytes,
+                         a->mix_channels_);
+}
+
 std::string find_soundfont() {
     if (const char* env = std::getenv("SDL_SOUNDFONTS"); env && *env) return env;
     static const char* const kKnown[] = {
@@ -44,8 +52,10 @@ void SdlAudio::set_volumes(int se, int music) {
     se_volume_ = std::clamp(se, 0, 100);
     music_volume_ = std::clamp(music, 0, 100);
     if (!open_) return;
-    Mix_Volume(-1, se_volume_ * MIX_MAX_VOLUME / 100);
-    Mix_VolumeMusic(music_volume_ * MIX_MAX_VOLUME / 100);
+    // With the limiter, full volume is the headroom level (limiter.h).
+    const int top = limiter_ ? Limiter::kMixVolume : MIX_MAX_VOLUME;
+    Mix_Volume(-1, se_volume_ * top / 100);
+    Mix_VolumeMusic(music_volume_ * top / 100);
 }
 
 bool SdlAudio::open() {
@@ -60,6 +70,15 @@ bool SdlAudio::open() {
         return false;
     }
     Mix_AllocateChannels(kChannels);
+    // Headroom: every voice and the music mixed at a quarter, the level
+    // given back by the limiter (see limiter.h).
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    if (Mix_QuerySpec(&rate, &format, &channels) != 0 && format == AUDIO_S16SYS && channels > 0) {
+        limiter_ = std::make_unique<Limiter>(rate);
+        mix_channels_ = channels;
+        Mix_SetPostMix(limit_mix, this);
+    }
     open_ = true;
     set_volumes(se_volume_, music_volume_);
     if (const std::string sf = find_soundfont(); !sf.empty()) Mix_SetSoundFonts(sf.c_str());
@@ -72,6 +91,7 @@ void SdlAudio::close() {
     if (open_) {
         tracker_.stop();
         Mix_HookMusicFinished(nullptr);
+        Mix_SetPostMix(nullptr, nullptr);
         g_tracker.store(nullptr);
         free_music();
         Mix_HaltChannel(-1);
@@ -79,6 +99,7 @@ void SdlAudio::close() {
             if (chunk) Mix_FreeChunk(chunk);
         Mix_CloseAudio();
         Mix_Quit();
+        limiter_.reset();
         open_ = false;
     }
     sounds_.clear();

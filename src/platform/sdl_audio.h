@@ -2,11 +2,16 @@
 // once by name and kept, each play on a free channel so voices mix. Music is
 // one track at a time (MP3 through mpg123, MIDI through fluidsynth with the
 // General MIDI soundfont), played once from the start; a play that ran to
-// its end is reported through take_music_completed(). With no audio device
-// everything is silent; every failure is silent.
+// its end is reported through take_music_completed(). Every source is mixed
+// with headroom and the finished mix goes through a limiter (limiter.h), so
+// a busy scene never clips. With no audio device everything is silent;
+// every failure is silent.
 #pragma once
+#include "platform/limiter.h"
 #include "platform/music_tracker.h"
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 
@@ -55,6 +60,9 @@ class SdlAudio {
     MusicTracker tracker_;
     int last_channel_ = -1;
     int se_volume_ = 100, music_volume_ = 100;
+    std::unique_ptr<Limiter> limiter_; // on the finished mix (audio thread)
+    int mix_channels_ = 0;             // samples a frame of the mix
+    static void limit_mix(void* self, uint8_t* stream, int bytes);
 };
 
 // The General MIDI soundfont used for MIDI music: SDL_SOUNDFONTS when set,

@@ -78,7 +78,10 @@ void SdlPlatform::set_client_size(int width, int height) {
 
 HttpResponse SdlPlatform::http_post(const std::string& url, const std::string& body,
                                     const std::string& content_type, int timeout_seconds) {
-    return http_post_curl(url, body, content_type, timeout_seconds);
+    if (!transfer_wait_) return http_post_curl(url, body, content_type, timeout_seconds);
+    HttpTransfer transfer(HttpRequest{url, body, content_type, timeout_seconds});
+    transfer_wait_(transfer);
+    return transfer.response();
 }
 
 LocalTime local_time_of(long long unix_seconds) {

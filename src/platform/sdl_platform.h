@@ -13,6 +13,7 @@
 namespace tsu {
 
 class GameWindow;
+class HttpTransfer;
 
 class SdlPlatform final : public Platform {
   public:
@@ -34,6 +35,11 @@ class SdlPlatform final : public Platform {
     std::deque<bool>& answers() { return answers_; }
     // Told of every answer a person gave in a question box (for replays).
     void set_answer_listener(std::function<void(bool)> listener) { on_answer_ = std::move(listener); }
+
+    // The window's wait for an HTTP transfer running on its worker thread:
+    // returns once the transfer is done (it may cancel it). Unset: posts run
+    // in the calling thread.
+    void set_transfer_wait(std::function<void(HttpTransfer&)> wait) { transfer_wait_ = std::move(wait); }
 
     // Main thread: true once when the music track ran to its end.
     bool take_music_completed() { return audio_.take_music_completed(); }
@@ -66,6 +72,7 @@ class SdlPlatform final : public Platform {
     GameWindow* window_ = nullptr;
     bool scripted_ = false;
     std::deque<bool> answers_;
+    std::function<void(HttpTransfer&)> transfer_wait_;
     std::function<void(bool)> on_answer_;
     int client_w_ = 512, client_h_ = 384;
     std::vector<MusicCall> music_log_;

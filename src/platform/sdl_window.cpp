@@ -48,13 +48,16 @@ bool GameWindow::create(int client_w, int client_h, int scale, bool fixed_scale,
         error = SDL_GetError();
         return false;
     }
-    SDL_SetWindowMinimumSize(window_, client_w, client_h);
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_) {
         error = SDL_GetError();
         return false;
     }
+    // One whole view at scale 1 is the smallest window. Set after the
+    // renderer: an OpenGL renderer makes SDL create the system window anew,
+    // and the new one would not carry a minimum set before.
+    SDL_SetWindowMinimumSize(window_, client_w, client_h);
     if (!ensure_texture()) {
         error = SDL_GetError();
         return false;
@@ -142,6 +145,9 @@ bool GameWindow::fullscreen() const {
 void GameWindow::toggle_fullscreen() {
     if (!window_) return;
     SDL_SetWindowFullscreen(window_, fullscreen() ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    // SDL ignores a new minimum while in full screen (the editor may have
+    // opened or closed there): the window gets the current one back.
+    if (!fullscreen()) SDL_SetWindowMinimumSize(window_, client_w_, client_h_);
     redraw();
 }
 

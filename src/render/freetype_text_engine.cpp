@@ -1,6 +1,9 @@
 // The FreeType text engine: monochrome (1-bit, hinted) glyphs of one font
 // file, with synthetic bold and italic, cached per pixel size, style and code
 // point so the texts drawn every tick cost only a lookup per character.
+// Upright text of 10 to 12 pixels comes from bitmap strikes drawn for those
+// sizes when there are any (small_text_fonts.cpp); a character they lack
+// falls back to the outline font.
 //
 // Sizes are points at 96 DPI: the em is round(size * 96 / 72) pixels (size
 // 9 is 12 px, size 8 is 11 px). The line is the font's Windows ascent plus
@@ -14,7 +17,10 @@
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <iconv.h>
+
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <mutex>
 #include <string>
@@ -44,10 +50,26 @@ struct LineMetrics {
     int ascent = 0, height = 0;
 };
 
+// A bitmap strike: its Latin face (ISO 8859-1) and kanji face (JIS X 0208).
+struct Strike {
+    int pixels = 0;
+    bool bold = false;
+    FT_Face latin = nullptr;
+    FT_Face kanji = nullptr;
+};
+
 class FreeTypeTextEngine final : public TextEngine {
   public:
-    FreeTypeTextEngine(FT_Library lib, FT_Face face) : lib_(lib), face_(face) {}
+    FreeTypeTextEngine(FT_Library lib, FT_Face face, std::vector<Strike> strikes)
+        : lib_(lib), face_(face), strikes_(std::move(strikes)) {
+        if (!strikes_.empty()) to_euc_ = iconv_open("EUC-JP", "UTF-32BE");
+    }
     ~FreeTypeTextEngine() override {
+        for (const Strike& s : strikes_) {
+            FT_Done_Face(s.latin);
+            FT_Done_Face(s.kanji);
+        }
+        if (to_euc_ != kNoIconv) iconv_close(to_euc_);
         FT_Done_Face(face_);
         FT_Done_FreeType(lib_);
     }
@@ -66,15 +88,37 @@ class FreeTypeTextEngine final : public TextEngine {
     }
 
   private:
+    // The line's box: the pen starts `lead` pixels in, so that no glyph's
+    // ink reaches left of the box, and the box is as wide as the pens'
+    // advance or the ink, whichever reaches further (a bold or italic glyph,
+    // or a full-width one at a small em, can overhang its advance).
+    struct Extent {
+        int lead = 0;
+        int width = 0;
+    };
+    Extent extent(std::string_view utf8, int px, const FontStyle& font) const {
+        int pen = 0, left = 0, right = 0;
+        for (std::size_t i = 0; i < utf8.size();) {
+            const Glyph& g = glyph(px, font, utf8::next(utf8, i));
+            if (g.width > 0) {
+                left = std::min(left, pen + g.left);
+                right = std::max(right, pen + g.left + g.width);
+            }
+            pen += g.advance;
+        }
+        const int lead = -left;
+        return Extent{lead, lead + std::max(pen, right)};
+    }
+
     void render_unlocked(std::string_view utf8, const FontStyle& font, TextMask& out) const {
         const int px = em_pixels(font.size);
         const LineMetrics lm = metrics(px);
-        int width = 0;
-        for (std::size_t i = 0; i < utf8.size();) width += glyph(px, font, utf8::next(utf8, i)).advance;
+        const Extent e = extent(utf8, px, font);
+        const int width = e.width;
         out.width = width;
         out.height = lm.height;
         out.bits.assign(std::size_t(width) * std::size_t(lm.height), 0);
-        int pen = 0;
+        int pen = e.lead;
         for (std::size_t i = 0; i < utf8.size();) {
             const Glyph& g = glyph(px, font, utf8::next(utf8, i));
             for (int gy = 0; gy < g.rows; ++gy) {
@@ -83,8 +127,7 @@ class FreeTypeTextEngine final : public TextEngine {
                 std::uint8_t* row = out.bits.data() + std::size_t(my) * std::size_t(width);
                 const std::uint8_t* src = g.bits.data() + std::size_t(gy) * std::size_t(g.width);
                 const int base = pen + g.left;
-                const int gx0 = std::max(0, -base), gx1 = std::min(g.width, width - base);
-                for (int gx = gx0; gx < gx1; ++gx) row[base + gx] |= src[gx];
+                for (int gx = 0; gx < g.width; ++gx) row[base + gx] |= src[gx];
             }
             pen += g.advance;
         }
@@ -112,12 +155,10 @@ class FreeTypeTextEngine final : public TextEngine {
         out.runs.assign(it->second.runs.begin(), it->second.runs.end());
     }
 
+    // The width text_out fills: the advance, or the ink where it reaches further.
     int text_width(std::string_view utf8, const FontStyle& font) const override {
         const std::lock_guard lock(mutex_);
-        const int px = em_pixels(font.size);
-        int width = 0;
-        for (std::size_t i = 0; i < utf8.size();) width += glyph(px, font, utf8::next(utf8, i)).advance;
-        return width;
+        return extent(utf8, em_pixels(font.size), font).width;
     }
 
     int text_height(std::string_view, const FontStyle& font) const override {
@@ -151,9 +192,63 @@ class FreeTypeTextEngine final : public TextEngine {
         return glyphs_.emplace(key, load(px, font, cp)).first->second;
     }
 
+    // The strike for an em: 10 and 11 pixels take the 10-pixel strike
+    // (never wider than the outline glyphs they stand for), 12 the 12-pixel one.
+    const Strike* strike_for(int px, bool bold) const {
+        const int pixels = px == 10 || px == 11 ? 10 : px == 12 ? 12 : 0;
+        for (const Strike& s : strikes_)
+            if (s.pixels == pixels && s.bold == bold) return &s;
+        return nullptr;
+    }
+
+    // The JIS X 0208 code (0x2121..0x7E7E) of a character, or 0.
+    unsigned jis_code(char32_t cp) const {
+        if (to_euc_ == kNoIconv) return 0;
+        std::array<char, 4> in{char(cp >> 24), char(cp >> 16), char(cp >> 8), char(cp)};
+        std::array<char, 8> out{};
+        char* ip = in.data();
+        char* op = out.data();
+        std::size_t il = in.size(), ol = out.size();
+        iconv(to_euc_, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(to_euc_, &ip, &il, &op, &ol) == std::size_t(-1) || out.size() - ol != 2) return 0;
+        const auto b1 = static_cast<unsigned char>(out[0]), b2 = static_cast<unsigned char>(out[1]);
+        if (b1 < 0xA1 || b2 < 0xA1) return 0; // not a JIS X 0208 character
+        return unsigned(b1 & 0x7F) << 8 | unsigned(b2 & 0x7F);
+    }
+
+    // A glyph of a bitmap strike; false when the strike lacks it.
+    bool strike_glyph(const Strike& s, char32_t cp, Glyph& g) const {
+        FT_Face face = nullptr;
+        FT_UInt index = 0;
+        if (cp >= 0x20 && cp < 0x7F) {
+            face = s.latin;
+            index = FT_Get_Char_Index(face, cp);
+        } else if (const unsigned code = jis_code(cp); code != 0) {
+            face = s.kanji;
+            index = FT_Get_Char_Index(face, code);
+        }
+        if (face == nullptr || index == 0 || FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0) return false;
+        const FT_GlyphSlot slot = face->glyph;
+        const FT_Bitmap& bm = slot->bitmap;
+        if (slot->format != FT_GLYPH_FORMAT_BITMAP || bm.pixel_mode != FT_PIXEL_MODE_MONO) return false;
+        g.advance = int((slot->advance.x + 32) >> 6);
+        g.left = slot->bitmap_left;
+        g.top = slot->bitmap_top;
+        g.width = int(bm.width);
+        g.rows = int(bm.rows);
+        g.bits.assign(std::size_t(g.width) * std::size_t(g.rows), 0);
+        const int pitch = std::abs(bm.pitch);
+        for (int y = 0; y < g.rows; ++y)
+            for (int x = 0; x < g.width; ++x)
+                g.bits[std::size_t(y * g.width + x)] = (bm.buffer[std::ptrdiff_t(y) * pitch + (x >> 3)] >> (7 - (x & 7))) & 1;
+        return true;
+    }
+
     // Rasterises one glyph; a glyph the font cannot give is empty with no advance.
     Glyph load(int px, const FontStyle& font, char32_t cp) const {
         Glyph g;
+        if (const Strike* s = font.italic ? nullptr : strike_for(px, font.bold); s != nullptr)
+            if (strike_glyph(*s, cp, g)) return g;
         if (size_px_ != px) {
             if (FT_Set_Pixel_Sizes(face_, 0, FT_UInt(px)) != 0) return g;
             size_px_ = px;
@@ -193,8 +288,12 @@ class FreeTypeTextEngine final : public TextEngine {
         return g;
     }
 
+    static inline const iconv_t kNoIconv = reinterpret_cast<iconv_t>(-1);
+
     FT_Library lib_;
     FT_Face face_;
+    std::vector<Strike> strikes_;
+    iconv_t to_euc_ = kNoIconv;
     mutable std::mutex mutex_;
     mutable int size_px_ = 0;
     mutable std::unordered_map<std::uint64_t, Glyph> glyphs_;
@@ -207,6 +306,12 @@ class FreeTypeTextEngine final : public TextEngine {
 } // namespace
 
 std::shared_ptr<const TextEngine> make_freetype_text_engine(const std::string& font_path,
+                                                            std::string* error) {
+    return make_freetype_text_engine(font_path, {}, error);
+}
+
+std::shared_ptr<const TextEngine> make_freetype_text_engine(const std::string& font_path,
+                                                            const std::vector<BitmapStrike>& small,
                                                             std::string* error) {
     auto fail = [&](const std::string& why) -> std::shared_ptr<const TextEngine> {
         if (error != nullptr) *error = why;
@@ -224,7 +329,22 @@ std::shared_ptr<const TextEngine> make_freetype_text_engine(const std::string& f
         FT_Done_FreeType(lib);
         return fail("the font file " + font_path + " has no scalable Unicode glyphs");
     }
-    return std::make_shared<FreeTypeTextEngine>(lib, face);
+    // A strike whose files cannot be used is left out: the outline font draws those sizes.
+    std::vector<Strike> strikes;
+    for (const BitmapStrike& b : small) {
+        Strike s{b.pixels, b.bold, nullptr, nullptr};
+        const bool ok = FT_New_Face(lib, b.latin.c_str(), 0, &s.latin) == 0 &&
+                        FT_New_Face(lib, b.kanji.c_str(), 0, &s.kanji) == 0 &&
+                        FT_Select_Charmap(s.latin, FT_ENCODING_UNICODE) == 0 && s.kanji->num_charmaps > 0 &&
+                        FT_Set_Charmap(s.kanji, s.kanji->charmaps[0]) == 0;
+        if (ok) {
+            strikes.push_back(s);
+        } else {
+            if (s.latin != nullptr) FT_Done_Face(s.latin);
+            if (s.kanji != nullptr) FT_Done_Face(s.kanji);
+        }
+    }
+    return std::make_shared<FreeTypeTextEngine>(lib, face, std::move(strikes));
 }
 
 } // namespace tsu

@@ -21,7 +21,7 @@ struct FontStyle {
 // A rendered line of text: a 1-bit coverage mask (0 or 1 per pixel), no
 // antialiasing, so text is crisp and comparisons are exact.
 struct TextMask {
-    int width = 0;  // advance width of the whole text, pixels
+    int width = 0;  // the line's box: the advance, or further where ink overhangs it, pixels
     int height = 0; // line height (ascent + descent), pixels
     std::vector<std::uint8_t> bits; // width * height, row-major
     bool at(int x, int y) const { return bits[std::size_t(y) * std::size_t(width) + std::size_t(x)] != 0; }
@@ -63,6 +63,8 @@ class TextEngine {
         out.runs.clear();
         mask_to_runs(mask, out);
     }
+    // The width of the box text_out draws in: every ink pixel of the line
+    // lies inside it, so text placed at (right - width) ends at right.
     virtual int text_width(std::string_view utf8, const FontStyle& font) const = 0;
     virtual int text_height(std::string_view utf8, const FontStyle& font) const = 0;
 };
@@ -86,5 +88,26 @@ std::string find_japanese_font(std::string* error = nullptr);
 // italic). Returns null with the reason in `error` when the file cannot be used.
 std::shared_ptr<const TextEngine> make_freetype_text_engine(const std::string& font_path,
                                                             std::string* error = nullptr);
+
+// A bitmap font for small text: for one pixel size and weight, the file of
+// its Latin letters and the file of its kana and kanji (JIS X 0208).
+struct BitmapStrike {
+    int pixels = 0; // 10 or 12
+    bool bold = false;
+    std::string latin, kanji;
+};
+
+// The bitmap strikes found on this system (the package xfonts-mplus), or none.
+std::vector<BitmapStrike> find_small_text_fonts();
+
+// The same engine, drawing upright text of 10 to 12 pixels with the strikes
+// (characters they lack come from the outline font).
+std::shared_ptr<const TextEngine> make_freetype_text_engine(const std::string& font_path,
+                                                            const std::vector<BitmapStrike>& small,
+                                                            std::string* error = nullptr);
+
+// The game's engine: the Japanese outline font with the small-text strikes
+// when there are any. Null with the reason in `error` without the font.
+std::shared_ptr<const TextEngine> make_game_text_engine(std::string* error = nullptr);
 
 } // namespace tsu

@@ -16,14 +16,6 @@ constexpr std::array<Colour, 4> kFlake = {rgb(0x777777), rgb(0x888888), rgb(0x99
                                           rgb(0xAAAAAA)};
 constexpr int kMeltTicks = 5;
 
-// All seven fields 0: the record has not been used since the stage began.
-// Taken as it stands it would fall from the top-left corner, drifting out of
-// the view, and show nothing until it reached the bottom 360 ticks (half a
-// minute) later; so it starts as a flake somewhere in the sky instead.
-bool untouched(const tenki_particle& p) {
-    return p.x == 0 && p.y == 0 && p.s == 0 && p.v == 0 && p.r == 0 && p.len == 0 && p.st == 0;
-}
-
 void first_flake(Game& g, tenki_particle& p) {
     p.r = 1 + g.rnd(3);
     p.v = p.r + 1;

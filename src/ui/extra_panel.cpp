@@ -2,6 +2,7 @@
 // stage files (stage_set 1..6) with its own record.
 #include "ui/extra_panel.h"
 
+#include "data/save_file.h"
 #include "data/stage_file.h"
 #include "game/assets.h"
 #include "game/game.h"
@@ -53,6 +54,7 @@ void start_pack(Game& g, int pack) {
     tmy& my = g.my;
     g.stage_set = pack;
     my.ex_play[std::size_t(pack)] += 1;
+    write_save(g); // the new play count goes to the disk at once
     reset_stage(g);
     // A stage that cannot be read was reported; the start goes no further.
     if (!load_stage(g, my.stage_no)) return;

@@ -9,6 +9,7 @@
 #include "ui/extra_panel.h"
 #include "ui/panels.h"
 #include "ui/profile_panel.h"
+#include "ui/ranking_screen.h"
 #include "widgets/look.h"
 
 namespace tsu {
@@ -53,7 +54,7 @@ void build_option_panel(Game& g) {
 
     const TextStyle button = caption_style();
     auto& ir = p.add<LabelButton>("ir_b", Rect{8, 328, 118, 352}, "IR表示(I)", button);
-    ir.on_click = [&g] { open_ranking_panel(g); };
+    ir.on_click = [&g] { ir_bClick(g); };
     auto& profile = p.add<LabelButton>("Label31", Rect{124, 328, 244, 352}, "ﾌﾟﾛﾌｨｰﾙ設定", button);
     profile.on_click = [&g] { Label31Click(g); };
     auto& extra = p.add<LabelButton>("Label18", Rect{250, 328, 394, 352}, "EXTRA STAGE(E)", button);
@@ -110,18 +111,6 @@ void close_extra_panel(Game& g) {
     write_save(g);
     play_se(g, "2.wav");
     g.panels.ex_box = false;
-    g.panels.option_box = true;
-}
-
-void open_ranking_panel(Game& g) {
-    play_se(g, "exp.wav");
-    g.panels.option_box = false;
-    g.panels.ir_rank_box = true;
-}
-
-void close_ranking_panel(Game& g) {
-    play_se(g, "2.wav");
-    g.panels.ir_rank_box = false;
     g.panels.option_box = true;
 }
 

@@ -17,10 +17,7 @@ void nomal_b1Click(Game& g);
 void apply_option_switches(Game& g);
 // "BAK(ESC)" of the extra-stage panel: saves and returns to the option panel.
 void close_extra_panel(Game& g);
-// "BAK(ESC)" of the ranking panel: returns to the option panel.
-void close_ranking_panel(Game& g);
-// "EXTRA STAGE(E)" and "IR表示(I)" of the option panel.
+// "EXTRA STAGE(E)" of the option panel ("IR表示(I)" is ir_bClick of the ranking screen).
 void open_extra_panel(Game& g);
-void open_ranking_panel(Game& g);
 
 } // namespace tsu

@@ -47,6 +47,7 @@ template <class T> T& typed(Game& g, std::string_view name) {
 EditField& edit_field(Game& g, std::string_view name) { return typed<EditField>(g, name); }
 SpinEdit& spin_edit(Game& g, std::string_view name) { return typed<SpinEdit>(g, name); }
 Label& label(Game& g, std::string_view name) { return typed<Label>(g, name); }
+PictureBox& picture_box(Game& g, std::string_view name) { return typed<PictureBox>(g, name); }
 
 TextStyle title_style() { return TextStyle{14, true, look::title_colour, TextAlign::left}; }
 TextStyle caption_style(int size) { return TextStyle{size, true, look::caption_colour, TextAlign::left}; }

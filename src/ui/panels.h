@@ -28,6 +28,7 @@ Control& control(Game& g, std::string_view name);
 EditField& edit_field(Game& g, std::string_view name);
 SpinEdit& spin_edit(Game& g, std::string_view name);
 Label& label(Game& g, std::string_view name);
+PictureBox& picture_box(Game& g, std::string_view name);
 
 // Builders of the single panels (each in its own file).
 void build_option_panel(Game& g);

@@ -2,6 +2,7 @@
 // on every tick until the player moves on.
 #include "ui/result_screens.h"
 
+#include "data/save_file.h"
 #include "game/game.h"
 #include "game/status.h"
 
@@ -64,9 +65,11 @@ void draw_clear_result(Game& g) {
             if (penalty > 0) {
                 set_font(cg, 9);
                 const std::string p = "減点 > -" + std::to_string(penalty) + "両";
+                // Right-aligned with its shadow inside the panel's light
+                // area, which ends at x 510.
                 const int w = cg.text_width(p);
-                text(cg, 511 - w, 211, p, rgb(0x880055));
-                text(cg, 510 - w, 210, p, rgb(0xFF00CC));
+                text(cg, 509 - w, 211, p, rgb(0x880055));
+                text(cg, 508 - w, 210, p, rgb(0xFF00CC));
                 set_font(cg, 13);
             }
         }
@@ -100,9 +103,13 @@ void draw_run_result(Game& g) {
     }
     if (gold == nullptr || my.gold < *gold) return;
     // Ties count: the notice stays on every tick of the screen.
+    const int32_t was[3] = {*gold, *stage, *heroine};
     *gold = my.gold;
     *stage = my.stage_no;
     if (g.chara >= 0 && g.chara <= 2) *heroine = g.chara + 1;
+    // A new record goes to the disk at once, not only when the window
+    // closes: a crash or a kill must not lose it.
+    if (was[0] != *gold || was[1] != *stage || was[2] != *heroine) write_save(g);
     shadowed(cg, 130, 270, "＊ NEW RECORD !!!! ＊", kBlack, blink_color(g.frame_count));
 }
 

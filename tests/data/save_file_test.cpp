@@ -167,21 +167,85 @@ TEST(SaveReset, RestoresTheDefaultsButKeepsOptionsAndRankingId) {
     EXPECT_FALSE(std::filesystem::exists(root.dat("my.dat"))); // memory only
 }
 
-TEST(SaveFault, AMissingFileIsReportedOnceAndStartUpGoesOnFromTheReset) {
+TEST(SaveFault, AMissingFileIsTheFirstStartAndIsMadeQuietly) {
     DataRoot root;
     Game& g = root.g();
     g.my.music_off = 1;
-    EXPECT_FALSE(load_save_at_start(g));
-    ASSERT_EQ(root.messages().size(), 1u); // the error alone, no reset notice
-    EXPECT_TRUE(contains(root.messages()[0], "my.dat: File not found"));
+    EXPECT_EQ(load_save(g), SaveLoad::missing);
+    EXPECT_TRUE(load_save_at_start(g));
+    EXPECT_TRUE(root.messages().empty());
     EXPECT_EQ(g.my.place + std::to_string(g.my.easy) + std::to_string(g.my.music_off), "東京11");
-    ASSERT_TRUE(write_save(g));
+    EXPECT_EQ(crlf_lines(root.read("my.dat")).size(), 40u);
     EXPECT_EQ(load_save(g), SaveLoad::loaded);
-    DataRoot none(false);
+    DataRoot none(false); // no dat folder: that is a fault
     EXPECT_EQ(load_save(none.g()), SaveLoad::failed);
     EXPECT_FALSE(write_save(none.g()));
     ASSERT_EQ(none.messages().size(), 2u);
     EXPECT_TRUE(contains(none.messages()[1], "Path not found"));
+}
+
+TEST(SaveFault, UnreadableFilesAreKeptUnderNamesThatNeverCollide) {
+    Saved s;
+    s.lines.resize(39); // cut short
+    const std::string cut = join_crlf(s.lines);
+    s.again.platform.now = LocalTime{2026, 3, 9, 7, 5, 2};
+    for (int start = 1; start <= 2; ++start) {
+        s.again.write("my.dat", cut);
+        s.again.platform.messages.clear();
+        EXPECT_FALSE(load_save_at_start(s.again.g()));
+        ASSERT_EQ(s.again.messages().size(), 1u);
+        EXPECT_TRUE(contains(s.again.messages()[0], "line 40")) << s.again.messages()[0];
+        ASSERT_TRUE(write_save(s.again.g())); // over the damaged file
+    }
+    const std::string first = "my.dat.unreadable-20260309-070502";
+    EXPECT_EQ(s.again.read(first), cut);
+    EXPECT_EQ(s.again.read(first + "-2"), cut); // the same second: a name of its own
+    EXPECT_TRUE(contains(s.again.messages()[0], s.again.dat(first + "-2").string()));
+    EXPECT_EQ(s.again.g().my.hi_score, 0); // from the reset values
+}
+
+TEST(SaveFault, AFileThatCannotBeReadNorKeptIsNeverWrittenOver) {
+    DataRoot root;
+    std::filesystem::create_directory(root.dat("my.dat")); // there, but no file to read
+    std::filesystem::create_directory(root.dat("my.dat") / "inside");
+    EXPECT_FALSE(load_save_at_start(root.g()));
+    ASSERT_EQ(root.messages().size(), 1u);
+    EXPECT_TRUE(contains(root.messages()[0], "読み込めませんでした"));
+    EXPECT_FALSE(write_save(root.g()));
+    EXPECT_TRUE(std::filesystem::exists(root.dat("my.dat") / "inside"));
+    EXPECT_EQ(root.messages().size(), 2u);
+}
+
+// Bytes that Shift-JIS does not hold, or holds twice, come back as they were
+// as long as the player leaves the text alone; a text the player changed is
+// written as Shift-JIS anew.
+TEST(SaveFile, TextBytesSurviveARoundTripUntilThePlayerChangesThem) {
+    const std::vector<std::string> bytes = {
+        "\x80",           // not a character
+        "A\xA0Z",         // not a character
+        "\xFD\xFE\xFF",   // not characters
+        "name\x81",       // a lead byte at the end of the line
+        "\xED\x40",       // NEC-selected IBM kanji ...
+        "\xFA\x5C",       // ... and the IBM code of the same kanji
+        "\x87\x90\x81\xE0", // NEC row 13 and JIS codes of one sign
+        "\x82\xA0 ok",    // plain text
+    };
+    for (const std::string& b : bytes) {
+        Saved s;
+        s.lines[4] = b, s.lines[6] = "c" + b, s.lines[8] = b + "p";
+        ASSERT_EQ(s.reload(), SaveLoad::loaded);
+        ASSERT_TRUE(write_save(s.again.g()));
+        const auto back = crlf_lines(s.again.read("my.dat"));
+        EXPECT_EQ(back[4], b);
+        EXPECT_EQ(back[6], "c" + b);
+        EXPECT_EQ(back[8], b + "p");
+    }
+    Saved s;
+    s.lines[4] = "\xED\x40";
+    ASSERT_EQ(s.reload(), SaveLoad::loaded);
+    s.again.g().my.name += "忍";
+    ASSERT_TRUE(write_save(s.again.g()));
+    EXPECT_EQ(crlf_lines(s.again.read("my.dat"))[4], "\xFA\x5C\x94\x45");
 }
 
 TEST(SaveFault, ABadOrShortFileKeepsWhatWasReadAndSkipsTheChecks) {

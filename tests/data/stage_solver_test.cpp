@@ -3,11 +3,13 @@
 #include "data/chip_source.h"
 #include "data/file_io.h"
 #include "data/stage_solver.h"
+#include "data/stage_traps.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tsu {
 namespace {
@@ -249,6 +251,68 @@ TEST_F(Solver, EveryScrollPhaseIsItsOwnClock) {
     o.scroll_phase = 9; // on tick 3, before she gets there
     r = solve_stage(grid, lower, upper, o);
     EXPECT_FALSE(r.completable);
+}
+
+// Traps: where she can be stuck for good, and what the gauge hides, on
+// small stages that each add one feature to the meadow.
+TEST_F(Solver, TrapsAreWellsSheCannotLeaveOnceTheViewStops) {
+    struct Case {
+        const char* what;
+        void (*build)(Solver&);
+        std::vector<Cell> traps, hidden;
+    };
+    const Case cases[] = {
+        {"the meadow", [](Solver&) {}, {}, {}},
+        // A well in a block six rows high, reached from a step: she drops in
+        // and her jump rises five rows, one short of the rim.
+        {"a well in the final view",
+         [](Solver& t) {
+             t.fill(84, 90, 12, 17, kStone);
+             t.fill(87, 87, 12, 17, 0);
+             t.fill(83, 83, 15, 17, kStone);
+         },
+         {{87, 17}},
+         {}},
+        // The same well while the view still moves: its push squeezes her
+        // out (a lost life), so it is no trap.
+        {"a well the view passes",
+         [](Solver& t) {
+             t.fill(44, 50, 12, 17, kStone);
+             t.fill(47, 47, 12, 17, 0);
+             t.fill(43, 43, 15, 17, kStone);
+         },
+         {},
+         {}},
+        // A pond of two rows is left with a jump; under the gauge at the end
+        // it hides her, and so does a bottomless pit there.
+        {"a pond and a pit under the gauge",
+         [](Solver& t) {
+             t.fill(76, 77, 18, 19, 0);
+             t.pit(80, 80);
+         },
+         {},
+         {{76, 18}, {76, 19}, {77, 18}, {77, 19}, {80, 18}, {80, 19}}},
+        // Boxes in a corridor she must break her way through: still no trap.
+        {"boxes in a low corridor",
+         [](Solver& t) {
+             t.fill(30, 45, 0, 16, kStone);
+             for (int c : {33, 36, 39}) t.grid.at(c, 17).upper = kBox;
+         },
+         {},
+         {}},
+    };
+    const StageGrid meadow = grid;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        grid = meadow;
+        c.build(*this);
+        const StageTraps r = find_traps(grid, lower, upper);
+        EXPECT_FALSE(r.limit);
+        EXPECT_EQ(r.traps, c.traps) << r.summary();
+        EXPECT_EQ(r.hidden, c.hidden) << r.summary();
+        EXPECT_EQ(r.stuck_states > 0, !c.traps.empty());
+        EXPECT_TRUE(solve().completable);
+    }
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tsu {
 namespace {
 
@@ -91,6 +93,34 @@ TEST_F(Keys, QEndsTheRunOnlyInPlay) {
     EXPECT_EQ(platform.music.back(), "<stop>");
 }
 
+// Q (give up) and S (comment barrage) act in play only: not on the title or
+// the result screens, and not in the editor, which shares play's mode.
+TEST_F(Keys, QAndSActOnlyInPlayNotOnTheScreensOrInTheEditor) {
+    struct Case {
+        int mode;
+        bool editor;
+        bool acts;
+    };
+    for (const Case c : {Case{1, false, true}, Case{0, false, false}, Case{2, false, false},
+                         Case{3, false, false}, Case{1, true, false}}) {
+        SCOPED_TRACE("mode " + std::to_string(c.mode) + (c.editor ? " editor" : ""));
+        clear_objects(g());
+        g().mode = c.mode;
+        g().editor = c.editor;
+        g().my.lives = 2;
+        g().my.danmaku_stock = 2;
+        press('S');
+        EXPECT_EQ(g().my.danmaku_stock, c.acts ? 1 : 2);
+        const bool comments = std::any_of(g().shot.begin(), g().shot.end(),
+                                          [](const tman& s) { return s.alive != 0 && s.kind == 5; });
+        EXPECT_EQ(comments, c.acts);
+        press('Q');
+        EXPECT_EQ(g().mode, c.acts ? 2 : c.mode);
+        EXPECT_EQ(g().my.lives, c.acts ? 0 : 2);
+        EXPECT_EQ(g().editor, c.editor);
+    }
+}
+
 TEST_F(Keys, DeveloperKeysNeedTheAccessWord) {
     g().my.name = "ほたるび";
     press('B');
@@ -173,6 +203,7 @@ TEST_F(TitleKeys, PanelsOpenFromTheOptionPanel) {
     FormKeyDown(g(), vk::esc);
     EXPECT_TRUE(g().panels.option_box);
     EXPECT_FALSE(g().panels.ex_box);
+    g().panels.ir_name_b = false; // a registered player: I asks the server (there is none)
     FormKeyDown(g(), 'I');
     EXPECT_TRUE(g().panels.ir_rank_box);
     // The arrows belong to the ranking panel while it is open.

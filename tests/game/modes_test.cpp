@@ -96,6 +96,29 @@ TEST_F(Modes, ClearingStage7EndsTheRunWithoutANinthStage) {
     EXPECT_EQ(G.cg_img[39].width(), kViewWidth);
 }
 
+TEST_F(Modes, AThousandPassedWithTheClearBonusIsCelebratedInTheNextStage) {
+    Game& G = g();
+    start_run(G);
+    ASSERT_EQ(G.mode, 1);
+    G.my.gold = G.gold_shown = 950;
+    G.view_cell(G.my.x, G.my.y).lower = 6; // the exit under her feet
+    goal_test(G);
+    ASSERT_EQ(G.mode, 3);
+    ASSERT_EQ(G.my.gold, 1450); // the no-miss bonus
+    for (int t = 0; t < 20; ++t) Timer1Timer(G); // the wipe and the clear screen
+    cgMouseDown(G, MouseButton::left, 10, 10);
+    ASSERT_EQ(G.mode, 1);
+    ASSERT_EQ(G.my.stage_no, 1);
+    Timer1Timer(G);
+    int shown = 0;
+    for (int slot = 0; slot < int(G.effects.ef_kind.size()); ++slot)
+        if (G.effects.ef_age[std::size_t(slot)] > 0 && G.effects.ef_kind[std::size_t(slot)] == 106 &&
+            G.effects.ef_text[std::size_t(slot)].find("1000") != std::string::npos)
+            ++shown;
+    EXPECT_GE(shown, 1);
+    EXPECT_EQ(G.gold_milestone[0], 1);
+}
+
 TEST_F(Modes, TestPlayGoesBackToTheEditor) {
     Game& G = g();
     G.mode = 3;

@@ -2,6 +2,7 @@
 // the view's bounds, the treasure-box stop, flight and the second heroine's
 // fuel flight.
 #include "game/game.h"
+#include "game/grid.h"
 #include "game/player.h"
 #include "player_fixture.h"
 
@@ -145,6 +146,34 @@ TEST_F(Player, PushedByTheViewAtColumnZeroSheStaysOnTheStage) {
     my().target_x = -1;
     step();
     EXPECT_EQ(my().x, 0);
+}
+
+// Pushed into a wall by the view she is not carried on inside it (where she
+// could be walled in for good): she loses a life and comes out at the top of
+// her column. A push onto free ground costs nothing.
+TEST_F(Player, PushedIntoAWallByTheViewSheIsSqueezedOut) {
+    struct Case {
+        int wall_top; // rows wall_top..17 of view column 0 are solid
+        int love;     // the love note takes the hit instead of a life
+        int lives;    // after the step
+        int row;
+    };
+    solid(-1, 18); // the ground goes on left of the view
+    for (const Case c : {Case{10, 0, 2, 0}, Case{17, 400, 3, 0}, Case{0, 0, 3, 17}}) {
+        SCOPED_TRACE(c.wall_top);
+        for (int y = 0; y <= 17; ++y) g().view_cell(0, y).lower = y >= c.wall_top && c.wall_top > 0 ? testing::kGround : 0;
+        my().x = -1; // the scroll step has just moved the view past her
+        my().target_x = -1;
+        my().y = 17;
+        my().lives = 3;
+        my().love = c.love;
+        g().love_guard = 0;
+        step();
+        EXPECT_EQ(my().x, 0);
+        EXPECT_EQ(my().lives, c.lives);
+        EXPECT_EQ(my().y, c.row);
+        EXPECT_FALSE(is_solid(g(), my().x, my().y));
+    }
 }
 
 TEST_F(Player, RightOfColumn21TheNextTickScrolls) {

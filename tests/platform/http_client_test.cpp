@@ -1,5 +1,6 @@
 // The HTTP POST against a one-shot server on the loopback interface.
 #include "platform/http_client.h"
+#include "support/test_http_server.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +107,41 @@ TEST(HttpPost, RefusedConnectionIsStatusZeroWithAReason) {
     const tsu::HttpResponse r = tsu::http_post_curl(
         "http://127.0.0.1:" + std::to_string(port) + "/", "x", "text/plain", 2);
     EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.failure, tsu::HttpFailure::no_answer);
     EXPECT_FALSE(r.error.empty());
+}
+
+TEST(HttpPost, OnlyHttpAddressesArePrepared) {
+    for (const char* url : {"ftp://127.0.0.1/x", "127.0.0.1 /x", "", "file:///etc/passwd"}) {
+        const tsu::HttpResponse r = tsu::http_post_curl(url, "x", "", 2);
+        EXPECT_EQ(r.failure, tsu::HttpFailure::bad_request) << url;
+        EXPECT_EQ(r.status, 0) << url;
+    }
+}
+
+TEST(HttpTransfer, AnswerArrivesFromTheWorker) {
+    tsu::testing::TestHttpServer server;
+    server.reply_with({200, "one\r\ntwo", 100, false});
+    tsu::HttpTransfer t(tsu::HttpRequest{server.base_url(), "%41", "", 5});
+    EXPECT_TRUE(t.wait_for(std::chrono::seconds(5)));
+    EXPECT_TRUE(t.done());
+    EXPECT_EQ(t.response().status, 200);
+    EXPECT_EQ(t.response().body, "one\r\ntwo");
+    ASSERT_EQ(server.requests().size(), 1u);
+    EXPECT_EQ(server.requests()[0].body, "%41");
+}
+
+TEST(HttpTransfer, CancelEndsAWaitAtOnce) {
+    tsu::testing::TestHttpServer server;
+    server.reply_with({200, "", 0, true}); // never answers
+    tsu::HttpTransfer t(tsu::HttpRequest{server.base_url(), "x", "", 10});
+    ASSERT_TRUE(server.wait_for_requests(1, std::chrono::seconds(5)));
+    EXPECT_FALSE(t.wait_for(std::chrono::milliseconds(100)));
+    const auto t0 = std::chrono::steady_clock::now();
+    t.cancel();
+    EXPECT_TRUE(t.wait_for(std::chrono::seconds(2)));
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(100));
+    EXPECT_EQ(t.response().failure, tsu::HttpFailure::cancelled);
 }
 
 TEST(HttpPost, SilentServerTimesOut) {

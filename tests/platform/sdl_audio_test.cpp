@@ -4,7 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL_mixer.h>
+
+#include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <cstring>
+#include <iterator>
+#include <vector>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -145,6 +152,101 @@ TEST_F(SdlAudioTest, UnplayableMusicIsSilent) {
     audio_.music_play((dir_ / "broken.mp3").string());
     audio_.music_play((dir_ / "missing.mid").string());
     EXPECT_FALSE(completed_within(std::chrono::milliseconds(200)));
+}
+
+// The mixer as SDL's disk audio driver records it, in real time, playing the
+// game's own music and sound effects.
+class RecordedMix : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("tsu_mix_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+        game_ = fs::path(TSUMIKIYA_GAME_DIR);
+        for (const auto& e : fs::directory_iterator(game_ / "mp3"))
+            if (e.path().extension() == ".mp3" && (track_.empty() || e.path() < track_)) track_ = e.path();
+        if (track_.empty()) GTEST_SKIP() << "no MP3 track in the built data root";
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    // Opens the mixer on the disk driver, runs `play`, closes, and returns
+    // the recorded 16-bit samples.
+    template <class Play>
+    std::vector<int16_t> record(const std::string& name, Play play) {
+        const fs::path file = dir_ / (name + ".raw");
+        ::setenv("SDL_AUDIODRIVER", "disk", 1);
+        ::setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+        tsu::SdlAudio audio;
+        if (!audio.open()) return {};
+        play(audio);
+        audio.close();
+        ::unsetenv("SDL_DISKAUDIOFILE");
+        std::ifstream in(file, std::ios::binary);
+        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<int16_t> samples(bytes.size() / 2);
+        std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+        return samples;
+    }
+    static double rms(const std::vector<int16_t>& s, std::size_t from, std::size_t to) {
+        double sum = 0;
+        to = std::min(to, s.size());
+        for (std::size_t i = from; i < to; ++i) sum += double(s[i]) * s[i];
+        return to > from ? std::sqrt(sum / double(to - from)) : 0;
+    }
+    fs::path dir_, game_, track_;
+};
+
+TEST_F(RecordedMix, ABusySceneNeverReachesFullScaleAndTheMusicStaysAtItsLevel) {
+    // Music alone, then the same track under a storm of effects: two or
+    // three of the loudest every 80 ms tick for two seconds.
+    const std::vector<int16_t> music = record("music", [&](tsu::SdlAudio& a) {
+        a.music_play(track_.string());
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    });
+    if (music.empty()) GTEST_SKIP() << "SDL's disk audio driver is unavailable";
+    const char* const loud[] = {"fire2.wav", "baku.wav", "exp.wav", "kaminari.wav", "over.wav",
+                                "damage.wav", "coin.wav", "fire.wav", "down3.wav"};
+    const std::vector<int16_t> busy = record("busy", [&](tsu::SdlAudio& a) {
+        a.music_play(track_.string());
+        for (int tick = 0; tick < 25; ++tick) {
+            for (int k = 0; k < 2 + tick % 2; ++k) {
+                const char* name = loud[(tick * 3 + k) % std::size(loud)];
+                a.play_sound(name, (game_ / "dat" / name).string());
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(80));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    });
+    ASSERT_GT(busy.size(), 2u * 44100);
+    const auto full = std::count_if(busy.begin(), busy.end(),
+                                    [](int16_t v) { return v >= 32767 || v <= -32768; });
+    EXPECT_EQ(full, 0) << "of " << busy.size() << " samples";
+
+    // The music's own level, decoded from the file at full volume: the
+    // recording keeps it (the limiter only takes back what would pass the
+    // ceiling).
+    tsu::SdlAudio decoder;
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_TRUE(decoder.open());
+    Mix_Chunk* chunk = Mix_LoadWAV(track_.string().c_str());
+    ASSERT_NE(chunk, nullptr);
+    const auto* pcm = reinterpret_cast<const int16_t*>(chunk->abuf);
+    const std::vector<int16_t> original(pcm, pcm + chunk->alen / 2);
+    Mix_FreeChunk(chunk);
+    decoder.close();
+    // The first second after the music starts (the driver's first buffers
+    // may come before it).
+    std::size_t start = 0;
+    while (start < music.size() && music[start] == 0) ++start;
+    const double played = rms(music, start, start + 2 * 44100);
+    const double own = rms(original, 0, 2 * 44100);
+    RecordProperty("full_scale_samples", int(full));
+    RecordProperty("music_rms_played", int(played));
+    RecordProperty("music_rms_own", int(own));
+    EXPECT_GT(played, 0.7 * own) << "played " << played << " of " << own;
 }
 
 TEST(SdlAudioClosed, WithoutADeviceEverythingIsSilent) {

@@ -91,9 +91,13 @@ class JapaneseText : public ::testing::Test {
         std::string error;
         const std::string path = find_japanese_font(&error);
         if (!path.empty()) engine_ = make_freetype_text_engine(path, &error);
+        game_engine_ = make_game_text_engine();
         error_ = error;
     }
-    static void TearDownTestSuite() { engine_.reset(); }
+    static void TearDownTestSuite() {
+        engine_.reset();
+        game_engine_.reset();
+    }
     void SetUp() override {
         if (!engine_) GTEST_SKIP() << "no Japanese font: " << error_;
     }
@@ -103,9 +107,11 @@ class JapaneseText : public ::testing::Test {
         return n;
     }
     static std::shared_ptr<const TextEngine> engine_;
+    static std::shared_ptr<const TextEngine> game_engine_;
     static std::string error_;
 };
 std::shared_ptr<const TextEngine> JapaneseText::engine_;
+std::shared_ptr<const TextEngine> JapaneseText::game_engine_;
 std::string JapaneseText::error_;
 
 TEST_F(JapaneseText, FontFileIsFoundAndReadable) {
@@ -145,11 +151,53 @@ TEST_F(JapaneseText, BoldIsWiderAndInkier) {
     EXPECT_GT(ink(engine_->render(text, bold)), ink(engine_->render(text, plain)));
 }
 
-TEST_F(JapaneseText, ItalicLeansAndKeepsTheAdvance) {
+TEST_F(JapaneseText, ItalicLeansAndKeepsAtLeastTheAdvance) {
     const FontStyle plain{12, false, false}, italic{12, false, true};
     const TextMask a = engine_->render("l", plain), b = engine_->render("l", italic);
-    EXPECT_EQ(a.width, b.width);
+    EXPECT_GE(b.width, a.width);
+    EXPECT_LE(b.width, a.width + 3); // the lean of a 16 px "l", no more
     EXPECT_NE(a.bits, b.bits);
+}
+
+// The width the canvas reports is the width it draws: text placed at
+// (right - width) has all its ink left of `right`, and none of the last
+// glyph is lost (the same text with a space after it draws the same ink).
+TEST_F(JapaneseText, TheMeasuredWidthHoldsAllTheInk) {
+    struct Case {
+        const char* text;
+        FontStyle font;
+    };
+    const Case cases[] = {
+        {"PLAY 12回 HI-SCORE 34567両", {8, true, false}}, // the title's record line
+        {"減点 > -850両", {9, true, false}},              // the stage-clear penalty
+        {"1234両", {10, true, false}},                    // the gold counter
+        {"両", {13, true, false}},
+        {"Wf", {12, false, true}},
+        {"両", {8, false, true}},
+        {"jw", {9, false, false}},
+    };
+    // The outline font alone, and the game's engine with its bitmap strikes.
+    for (const Case& c : cases) for (const TextEngine* engine : {engine_.get(), game_engine_.get()}) {
+        SCOPED_TRACE(std::string(c.text) + (engine == engine_.get() ? " outline" : " game"));
+        Bitmap alone(300, 40, kWhite), spaced(300, 40, kWhite);
+        for (Bitmap* b : {&alone, &spaced}) {
+            b->text_engine = engine;
+            b->font.style = c.font;
+            b->font.colour = kRed;
+            b->brush_style = BrushStyle::clear;
+        }
+        const int w = alone.text_width(c.text);
+        alone.text_out(280 - w, 10, c.text);
+        spaced.text_out(280 - w, 10, std::string(c.text) + " ");
+        int outside = 0, lost = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 300; ++x) {
+                outside += alone.pixel(x, y) == kRed && (x < 280 - w || x >= 280);
+                lost += spaced.pixel(x, y) == kRed && alone.pixel(x, y) != kRed;
+            }
+        EXPECT_EQ(outside, 0);
+        EXPECT_EQ(lost, 0);
+    }
 }
 
 TEST_F(JapaneseText, RenderingIsDeterministicAndRenderIntoReusesTheMask) {
@@ -230,6 +278,85 @@ TEST_F(JapaneseText, MalformedUtf8DrawsReplacementsNotGarbage) {
     const TextMask m = engine_->render(bad, f);
     EXPECT_EQ(m.width, engine_->text_width(bad, f));
     EXPECT_GE(m.width, engine_->text_width("ab", f));
+}
+
+// Small text through the game's engine: the outline font with the bitmap
+// strikes for 10 to 12 pixels.
+class SmallText : public JapaneseText {
+  protected:
+    void SetUp() override {
+        JapaneseText::SetUp();
+        if (IsSkipped()) return;
+        strikes_ = find_small_text_fonts();
+        if (strikes_.empty()) GTEST_SKIP() << "no bitmap fonts for small text (xfonts-mplus)";
+        game_ = make_game_text_engine();
+        ASSERT_NE(game_, nullptr);
+    }
+    // Pockets of background inside the ink: the counters of a glyph.
+    static int counters(const TextMask& m) {
+        std::vector<int> seen(m.bits.size(), 0);
+        int pockets = 0;
+        for (int y0 = 0; y0 < m.height; ++y0)
+            for (int x0 = 0; x0 < m.width; ++x0) {
+                if (m.at(x0, y0) || seen[std::size_t(y0 * m.width + x0)]) continue;
+                bool edge = false;
+                std::vector<std::pair<int, int>> todo{{x0, y0}};
+                seen[std::size_t(y0 * m.width + x0)] = 1;
+                while (!todo.empty()) {
+                    const auto [x, y] = todo.back();
+                    todo.pop_back();
+                    edge = edge || x == 0 || y == 0 || x == m.width - 1 || y == m.height - 1;
+                    for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                        const int nx = x + dx, ny = y + dy;
+                        if (nx < 0 || ny < 0 || nx >= m.width || ny >= m.height) continue;
+                        const std::size_t i = std::size_t(ny * m.width + nx);
+                        if (m.at(nx, ny) || seen[i]) continue;
+                        seen[i] = 1;
+                        todo.push_back({nx, ny});
+                    }
+                }
+                pockets += edge ? 0 : 1;
+            }
+        return pockets;
+    }
+    std::vector<BitmapStrike> strikes_;
+    std::shared_ptr<const TextEngine> game_;
+};
+
+// Bold kanji at the small sizes keep their counters open (the outline font
+// struck twice fills them), and every size keeps its line height.
+TEST_F(SmallText, BoldKanjiKeepTheirCountersOpen) {
+    struct Case {
+        const char* text;
+        FontStyle font;
+        int counters; // at least, with the strikes
+    };
+    const Case cases[] = {
+        {"減", {9, true, false}, 5}, // the outline font struck twice keeps 2
+        {"減", {8, true, false}, 4}, // 1
+        {"両", {8, true, false}, 3}, // none
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " size " + std::to_string(c.font.size));
+        const TextMask crisp = game_->render(c.text, c.font);
+        EXPECT_GE(counters(crisp), c.counters) << "outline: " << counters(engine_->render(c.text, c.font));
+        EXPECT_EQ(game_->text_height(c.text, c.font), engine_->text_height(c.text, c.font));
+        EXPECT_EQ(crisp.width, game_->text_width(c.text, c.font));
+    }
+    // Italic and larger sizes stay with the outline font.
+    for (const FontStyle f : {FontStyle{9, true, true}, FontStyle{13, true, false}})
+        EXPECT_EQ(game_->render("減点", f).bits, engine_->render("減点", f).bits);
+}
+
+// Strike files that cannot be opened leave the outline font in charge.
+TEST_F(SmallText, UnusableStrikeFilesFallBackToTheOutlineFont) {
+    std::string error;
+    const std::string path = find_japanese_font(&error);
+    const auto engine = make_freetype_text_engine(
+        path, {BitmapStrike{12, true, "/nonexistent/a.pcf.gz", "/nonexistent/b.pcf.gz"}}, &error);
+    ASSERT_NE(engine, nullptr) << error;
+    const FontStyle f{9, true, false};
+    EXPECT_EQ(engine->render("減点 > -850両", f).bits, engine_->render("減点 > -850両", f).bits);
 }
 
 } // namespace

@@ -117,8 +117,26 @@ TEST_F(WeatherGame, DustBlinksInGreysOutOfStepWithItsNeighbours) {
 
 // ---- rain ----------------------------------------------------------------------------
 
+TEST_F(WeatherGame, FreshRainStartsInTheSkyAlreadyFalling) {
+    tick(1); // the first tick of a stage shows rain at once
+    int low = 0;
+    for (const tenki_particle& p : parts()) {
+        EXPECT_GE(p.v, 1);
+        EXPECT_LE(p.v, 20);
+        EXPECT_GE(p.y, p.st == 0 ? -30 : 1); // st 0: placed low, it already started again
+        EXPECT_LT(p.y, 360 + p.v);
+        EXPECT_GE(p.x, -2);
+        EXPECT_GE(p.len, 2);
+        if (p.y > 180) ++low;
+    }
+    EXPECT_GT(low, 5);  // spread over the whole height,
+    EXPECT_LT(low, 35); // not piled at the top or the bottom
+    EXPECT_FALSE(all_black(g().cg));
+}
+
 TEST_F(WeatherGame, RainFallsFasterByZeroOrOneEachTickUntilItStartsAgain) {
     int recycled = 0, sped = 0, steady = 0;
+    tick(1);
     auto before = parts();
     for (int t = 0; t < 300; ++t) {
         tick(1);

@@ -11,6 +11,7 @@
 #include "data/file_io.h"
 #include "data/stage_file.h"
 #include "data/stage_solver.h"
+#include "data/stage_traps.h"
 #include "data/stage_source.h"
 #include "game/events.h"
 #include "game/game.h"
@@ -22,6 +23,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -98,6 +100,24 @@ TEST_P(ShippedStage, IsCompletableFromEveryScrollPhase) {
             EXPECT_TRUE(r.completable) << "start row " << row << ", scroll phase " << phase << ": "
                                        << r.reason;
         }
+}
+
+// Nowhere can she be stuck for good (see stage_traps.h), and at the end no
+// pit lies under the gauge where she would stand or fall out of sight.
+// Timed: the whole check runs in the suite for every stage.
+TEST_P(ShippedStage, HasNoTrapAndNothingHiddenBehindTheGauge) {
+    const Chips chips;
+    const auto grid = stage_source(GetParam());
+    TrapOptions o;
+    if (GetParam() >= kPackOneFirst && GetParam() <= kPackOneLast) o.start_rows.push_back(kUpperStartRow);
+    const auto started = std::chrono::steady_clock::now();
+    const StageTraps t = find_traps(*grid, chips.lower, chips.upper, o);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+    RecordProperty("trap_check_ms", int(ms.count()));
+    RecordProperty("moments", t.states);
+    EXPECT_FALSE(t.limit);
+    EXPECT_EQ(t.stuck_states, 0) << t.summary();
+    EXPECT_TRUE(t.hidden.empty()) << t.summary();
 }
 
 TEST_P(ShippedStage, LoadsAsWrittenWithNothingClamped) {

@@ -40,8 +40,7 @@ void copy_built_root(const std::filesystem::path& to) {
 void ensure_text_engine() {
     if (default_text_engine() != nullptr) return;
     std::string error;
-    const std::string path = find_japanese_font(&error);
-    if (!path.empty()) set_default_text_engine(make_freetype_text_engine(path, &error));
+    set_default_text_engine(make_game_text_engine(&error));
 }
 
 GameFixture::GameFixture() : game(std::make_unique<Game>()) {

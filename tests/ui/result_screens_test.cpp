@@ -56,6 +56,31 @@ TEST_F(Screens, StageClearShowsPenaltyAndNoMissLines) {
     EXPECT_FALSE(drawn(G.cg, Rect{0, 240, 512, 280}, rgb(0xFFFF00)));
 }
 
+// The penalty line, shadow and all, stays on the light panel of the
+// stage-clear pictures (x 172..509, y 152..273), for every penalty.
+TEST_F(Screens, ThePenaltyLineStaysInsideItsPanel) {
+    Game& G = g();
+    G.mode = 3;
+    G.my.misses = 1;
+    for (const int throws : {201, 301, 401}) {
+        SCOPED_TRACE(throws);
+        G.my.throws = throws;
+        G.cg.fill(rgb(0x404040));
+        draw_clear_result(G);
+        int inside = 0;
+        for (int y = 0; y < 384; ++y)
+            for (int x = 0; x < 512; ++x) {
+                const Colour c = G.cg.pixel(x, y);
+                if (c != rgb(0xFF00CC) && c != rgb(0x880055)) continue;
+                const bool in_panel = x >= 172 && x < 510 && y >= 152 && y < 274;
+                EXPECT_TRUE(in_panel) << x << "," << y;
+                inside += in_panel;
+                if (!in_panel) return;
+            }
+        EXPECT_GT(inside, 20);
+    }
+}
+
 TEST_F(Screens, RecordsOfTheRunsStageSet) {
     Game& G = g();
     G.mode = 2;

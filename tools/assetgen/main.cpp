@@ -50,9 +50,7 @@ int run(int argc, char** argv) {
     }
     if (!preview.empty()) {
         std::string error;
-        const std::string font = find_japanese_font(&error);
-        auto engine = font.empty() ? nullptr : make_freetype_text_engine(font, &error);
-        set_default_text_engine(engine);
+        set_default_text_engine(make_game_text_engine(&error));
         assetgen::PictureSet pictures(content);
         if (!save_png(preview, assetgen::make_preview(pictures, preview_names), &error)) return fail(error);
         return 0;
@@ -61,9 +59,7 @@ int run(int argc, char** argv) {
         return fail(kUsage);
 
     std::string error;
-    const std::string font = find_japanese_font(&error);
-    if (font.empty()) return fail(error);
-    auto engine = make_freetype_text_engine(font, &error);
+    auto engine = make_game_text_engine(&error);
     if (!engine) return fail(error);
     set_default_text_engine(engine);
 

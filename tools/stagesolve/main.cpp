@@ -4,6 +4,11 @@
 //
 //   tsumikiya-stagesolve STAGE.stage|mapN.dat [--chips chips.txt|chip.dat]
 //                        [--start-row N] [--phase N] [--script OUT.txt]
+//   tsumikiya-stagesolve --traps STAGE.stage|mapN.dat [--chips ...] [--start-row N]...
+//
+// --traps looks for places where she can be stuck for good instead (and
+// for cells the gauge hides at the final scroll); exit code 0 when there
+// are none.
 //
 // Without --chips a stage file uses the chip.dat beside it and a stage
 // source the chip source of the project. Exit code 0 when the stage can be
@@ -12,18 +17,21 @@
 #include "data/file_io.h"
 #include "data/stage_dat.h"
 #include "data/stage_solver.h"
+#include "data/stage_traps.h"
 #include "data/stage_source.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
 int usage() {
     std::fputs("usage: tsumikiya-stagesolve STAGE.stage|mapN.dat [--chips chips.txt|chip.dat]\n"
-               "                            [--start-row N] [--phase N] [--script OUT.txt]\n",
+               "                            [--start-row N] [--phase N] [--script OUT.txt]\n"
+               "       tsumikiya-stagesolve --traps STAGE.stage|mapN.dat [--chips F] [--start-row N]...\n",
                stderr);
     return 2;
 }
@@ -56,6 +64,8 @@ std::string default_chips(const std::string& stage) {
 int main(int argc, char** argv) {
     std::string stage_path, chips_path, script_path;
     tsu::SolveOptions options;
+    bool traps = false;
+    std::vector<int> start_rows;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const bool has_value = i + 1 < argc;
@@ -63,8 +73,11 @@ int main(int argc, char** argv) {
             chips_path = argv[++i];
         } else if (a == "--script" && has_value) {
             script_path = argv[++i];
+        } else if (a == "--traps") {
+            traps = true;
         } else if (a == "--start-row" && has_value) {
             if (!to_int(argv[++i], options.start_row)) return usage();
+            start_rows.push_back(options.start_row);
         } else if (a == "--phase" && has_value) {
             if (!to_int(argv[++i], options.scroll_phase)) return usage();
         } else if (!a.empty() && a[0] != '-' && stage_path.empty()) {
@@ -93,6 +106,13 @@ int main(int argc, char** argv) {
                               : tsu::parse_chip_source(text, lower, upper, error);
     if (!chips_ok) return fail(chips_path, error);
 
+    if (traps) {
+        tsu::TrapOptions o;
+        if (!start_rows.empty()) o.start_rows = start_rows;
+        const tsu::StageTraps t = tsu::find_traps(*grid, lower, upper, o);
+        std::printf("%s: %s (%d moments explored)\n", stage_path.c_str(), t.summary().c_str(), t.states);
+        return t.limit || t.stuck_states > 0 || !t.hidden.empty() ? 1 : 0;
+    }
     const tsu::SolveResult r = tsu::solve_stage(*grid, lower, upper, options);
     std::fputs((stage_path + ": " + tsu::describe_path(r)).c_str(), stdout);
     if (!script_path.empty() && r.completable) {

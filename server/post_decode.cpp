@@ -3,6 +3,9 @@
 #include "post_decode.h"
 
 #include "ranking/field_tags.h"
+#include "ranking/field_text.h"
+#include "ranking/ir_parse.h"
+#include "ranking/local_text.h"
 #include "ranking/percent.h"
 #include "ranking/utf7.h"
 
@@ -34,6 +37,15 @@ bool has_control(std::string_view s) {
     for (const char c : s)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
     return false;
+}
+
+// The game looks for the refusal notice in every line of an answer and stops
+// reading there: a player whose texts spell it out would empty the table of
+// everyone who gets that player in an answer. The test is the game's own,
+// over the packed line as the server will send it.
+bool reads_as_refusal(const tplayer& p) {
+    static const std::string mark = to_local(kRefusalMark);
+    return utf7_unpack_local(packed_line(p)).find(mark) != std::string::npos;
 }
 
 } // namespace
@@ -72,6 +84,7 @@ std::variant<tplayer, BadPost> decode_post(std::string_view body) {
     if (utf8_chars(p.date) > kMaxDate) return bad("date over 16 characters");
     for (const std::string* t : {&p.name, &p.comment, &p.place, &p.date})
         if (has_control(*t)) return bad("control character in a text");
+    if (reads_as_refusal(p)) return bad("a text reads as the refusal notice");
     return p;
 }
 

@@ -147,6 +147,10 @@ bool parse_line(const std::string& raw, int line_no, InputEvent& e, std::string&
                                ? std::size_t(rest.empty() ? 0 : 1)
                                : rest.find_first_not_of(" \t");
         e.text = start == std::string::npos ? std::string() : rest.substr(start);
+        // No edit field takes control characters and no control has one in
+        // its name; dropped here, a stray CR (a CR LF file's, doubled) cannot
+        // make a recorded line read back as another text.
+        std::erase_if(e.text, [](char ch) { return static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F; });
         if (e.type == InputEvent::Type::click && e.text.empty()) {
             why = "click needs a control name";
             return false;

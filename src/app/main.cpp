@@ -3,8 +3,10 @@
 #include "app/data_root.h"
 #include "app/headless.h"
 #include "app/settings.h"
+#include "data/file_io.h"
 #include "platform/run_window.h"
 
+#include <filesystem>
 #include <iostream>
 
 int main(int argc, char** argv) {
@@ -23,7 +25,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     // The settings file under the command line: flags win.
-    tsu::Settings settings = tsu::load_settings(tsu::settings_path());
+    const std::string settings_file = tsu::settings_path();
+    if (!settings_file.empty()) // leftovers of a write the game never finished
+        tsu::remove_stale_temp_files(std::filesystem::path(settings_file).parent_path().string());
+    tsu::Settings settings = tsu::load_settings(settings_file);
     if (cl.ranking_url.empty()) cl.ranking_url = settings.ranking_url;
 
     cl.root = tsu::resolve_data_root(cl.root);

@@ -3,7 +3,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +14,9 @@
 namespace tsu {
 
 namespace {
+
+constexpr std::string_view kTempMark = ".tsumikiya-tmp.";
+constexpr std::size_t kTempRandom = 6; // mkstemp's XXXXXX
 
 std::string folder_of(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -41,6 +46,10 @@ class Fd {
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
     int get() const { return fd_; }
+    void reset(int fd) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = fd;
+    }
     int release() {
         const int f = fd_;
         fd_ = -1;
@@ -109,10 +118,26 @@ bool write_file_atomic(const std::string& path, std::string_view data, std::stri
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0) mode = old.st_mode & 07777;
 
-    std::string tmp = path + ".XXXXXX";
-    Fd fd(::mkstemp(tmp.data()));
+    std::string tmp;
+    Fd fd(-1);
+    // The lock tells a start-up clean-up in another game that this file is
+    // being written and is no leftover; it goes with the descriptor. A
+    // clean-up that came between the file's creation and the lock has it
+    // (or has already removed it): then take a new one.
+    for (int attempt = 0; attempt < 8 && fd.get() < 0; ++attempt) {
+        tmp = path + std::string(kTempMark) + std::string(kTempRandom, 'X');
+        Fd made(::mkostemp(tmp.data(), O_CLOEXEC));
+        if (made.get() < 0) {
+            error = path + ": " + std::strerror(errno);
+            return false;
+        }
+        struct stat st {};
+        if (::flock(made.get(), LOCK_EX | LOCK_NB) == 0 && ::fstat(made.get(), &st) == 0 &&
+            st.st_nlink > 0)
+            fd.reset(made.release());
+    }
     if (fd.get() < 0) {
-        error = path + ": " + std::strerror(errno);
+        error = path + ": the temporary file kept disappearing";
         return false;
     }
     const auto fail = [&](int err) {
@@ -139,6 +164,37 @@ bool write_file_atomic(const std::string& path, std::string_view data, std::stri
     Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) ::fsync(dir.get());
     return true;
+}
+
+bool is_temp_file_name(std::string_view name) {
+    if (name.size() <= kTempMark.size() + kTempRandom) return false;
+    const std::size_t mark = name.size() - kTempRandom - kTempMark.size();
+    if (name.substr(mark, kTempMark.size()) != kTempMark) return false;
+    for (const char c : name.substr(name.size() - kTempRandom)) {
+        const bool alnum = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        if (!alnum) return false;
+    }
+    return true;
+}
+
+int remove_stale_temp_files(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (!is_temp_file_name(name)) continue;
+        const std::string path = folder + "/" + std::string(name);
+        // Never follow a link or open a device: only plain files of ours.
+        Fd fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat st {};
+        if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        // A write in progress holds the lock; a killed one does not.
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) continue;
+        if (::unlink(path.c_str()) == 0) ++removed;
+    }
+    ::closedir(dir);
+    return removed;
 }
 
 std::string write_new_file(const std::string& path, std::string_view data, std::string& error) {

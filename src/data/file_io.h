@@ -15,8 +15,20 @@ namespace tsu {
 bool read_file(const std::string& path, std::string& out, std::string& error);
 
 // Replaces the file with `data` as described above. On failure returns
-// false, leaves the old file as it was and sets `error`.
+// false, leaves the old file as it was and sets `error`. The temporary file
+// is named "<name>.tsumikiya-tmp.XXXXXX" (six letters and digits) and stays
+// locked (flock) while it is written.
 bool write_file_atomic(const std::string& path, std::string_view data, std::string& error);
+
+// Whether a file name is one of our temporary files: "<name>.tsumikiya-tmp."
+// and six letters or digits after a non-empty name.
+bool is_temp_file_name(std::string_view name);
+
+// Removes the temporary files a write that never finished (the game was
+// killed, the power went) left in `folder`: regular files of our name
+// pattern that no running write holds locked. Other files stay, whatever
+// they look like. Returns how many were removed.
+int remove_stale_temp_files(const std::string& folder);
 
 // Writes `data` to a new file named `path`, or `path`-2, `path`-3, ... when
 // that name is taken; an existing file is never replaced. The file is

@@ -1,5 +1,6 @@
 // Window creation and close: the save file, the enemy types, the font, the
 // pictures and the first title picture.
+#include "data/file_io.h"
 #include "data/save_file.h"
 #include "data/teki_table.h"
 #include "editor/editor.h"
@@ -8,6 +9,8 @@
 #include "game/game.h"
 #include "game/modes.h"
 #include "render/text_engine.h"
+
+#include <filesystem>
 
 namespace tsu {
 
@@ -31,6 +34,11 @@ bool install_font(Game& g) {
 } // namespace
 
 bool FormCreate(Game& g) {
+    // Half-written temporary files of a game that was killed or lost its
+    // power while saving; the files they were to replace are whole.
+    const std::string saves = std::filesystem::path(g.write_path("my.dat")).parent_path().string();
+    remove_stale_temp_files(saves);
+    remove_stale_temp_files(saves + "/replays");
     // A missing save file is the first start; an unreadable one has been kept
     // aside and reported. Either way the game goes on from the reset values.
     load_save_at_start(g);

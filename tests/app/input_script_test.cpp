@@ -51,11 +51,12 @@ TEST(InputScript, ParsesEveryEventAndSortsByTick) {
                              "4 move 7 8\n"
                              "5 answer no\n"
                              "6 text なまえ #1\n"
-                             "7 click Label22\n";
+                             "7 click Label22\n"
+                             "11 text a\tb\r\r\n";
     std::vector<InputEvent> ev;
     std::string error;
     ASSERT_TRUE(parse_input_script(text, ev, error)) << error;
-    ASSERT_EQ(ev.size(), 7u);
+    ASSERT_EQ(ev.size(), 8u);
     EXPECT_EQ(ev[0].tick, 3);
     EXPECT_EQ(ev[0].type, InputEvent::Type::mouse);
     EXPECT_EQ(ev[0].button, MouseButton::right);
@@ -73,6 +74,8 @@ TEST(InputScript, ParsesEveryEventAndSortsByTick) {
     EXPECT_TRUE(ev[5].down);
     EXPECT_EQ(ev[6].key, vk::yen);
     EXPECT_FALSE(ev[6].down);
+    // Control characters are no text: the line writes back as it reads.
+    EXPECT_EQ(ev[7].text, "ab");
 }
 
 TEST(InputScript, ReportsTheBadLine) {

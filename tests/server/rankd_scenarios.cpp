@@ -180,6 +180,7 @@ void check_bad_posts(LocalServer& server) {
         {"name of 11 characters", body_of("[nあいうえおかきくけこさ]n"), 400},
         {"comment of 81 characters", body_of(ok + "{c" + std::string(81, 'x') + "}c"), 400},
         {"line break in a comment", body_of(ok + "{ca\nb}c"), 400},
+        {"comment that the game reads as a refusal", body_of(ok + "{cね" + std::string(kRefusalMark) + "}c"), 400},
         {"broken percent escape", "%41%G1", 400},
         {"not UTF-7", percent_encode("ZeVn!"), 400},
         {"empty body", "", 400},

@@ -18,12 +18,13 @@ std::string refusal_line() {
 
 Reply handle_post(Store& store, const PostRules& rules, std::string_view body) {
     if (body.size() > rules.max_body) return {413, "post too large\n"};
-    auto decoded = decode_post(body);
+    std::string line;
+    auto decoded = decode_post(body, line);
     if (auto* why = std::get_if<BadPost>(&decoded)) return {400, "bad post: " + why->reason + "\n"};
     const tplayer& p = std::get<tplayer>(decoded);
     PostOutcome out;
     try {
-        out = store.post(p, packed_line(p), rules.refuse_seconds, kAnswerPlayers);
+        out = store.post(p, line, rules.refuse_seconds, kAnswerPlayers);
     } catch (const StoreError& e) {
         std::fprintf(stderr, "database: %s\n", e.what());
         return {503, "ranking database unavailable\n"};

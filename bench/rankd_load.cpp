@@ -5,7 +5,10 @@
 // PostgreSQL cluster. Bounded in posts and in time.
 //
 //   tsumikiya_rankd_load [--db sqlite|postgresql|both] [--posts N] [--clients N]
-//                        [--players N] [--seconds S]
+//                        [--players N] [--seconds S] [--server PATH]
+//
+// --server runs another build of the server (to compare two builds on the
+// same machine at the same time).
 #include "../tests/server/support/child_process.h"
 #include "../tests/server/support/pg_cluster.h"
 #include "ranking/ranking.h"
@@ -33,6 +36,7 @@ struct Settings {
     int clients = 8;
     int players = 10000;
     double seconds = 60; // per phase
+    std::string server = TSUMIKIYA_RANKD;
 };
 
 tplayer random_player(std::mt19937& rng, int players) {
@@ -85,21 +89,25 @@ struct Client {
 struct Result {
     int done = 0, failed = 0;
     double seconds = 0;
-    double server_cpu = 0; // seconds of the server process (user + system)
+    double server_cpu = 0;  // seconds of the server process (user + system)
+    double server_user = 0; // of which user
     std::vector<double> latencies;
 };
 
-// CPU seconds a process has used so far (user + system), from /proc: on a
+// CPU seconds a process has used so far, user and system, from /proc: on a
 // busy machine the server's own cost per post, apart from waiting its turn.
-double cpu_seconds(pid_t pid) {
+struct CpuTime {
+    double user = 0, system = 0;
+};
+CpuTime cpu_seconds(pid_t pid) {
     std::FILE* f = std::fopen(("/proc/" + std::to_string(pid) + "/stat").c_str(), "r");
-    if (!f) return 0;
+    if (!f) return {};
     char buf[1024] = {};
     const std::size_t n = std::fread(buf, 1, sizeof buf - 1, f);
     std::fclose(f);
     const std::string stat(buf, n);
     const auto close = stat.rfind(')');
-    if (close == std::string::npos) return 0;
+    if (close == std::string::npos) return {};
     // Fields after the name: state is field 3; utime and stime are 14 and 15.
     unsigned long long utime = 0, stime = 0;
     int field = 2;
@@ -111,7 +119,8 @@ double cpu_seconds(pid_t pid) {
         if (field == 15) stime = std::strtoull(stat.c_str() + at + 1, nullptr, 10);
         at = next;
     }
-    return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
+    const auto tick = double(sysconf(_SC_CLK_TCK));
+    return {double(utime) / tick, double(stime) / tick};
 }
 
 void report(const char* what, Result r) {
@@ -119,15 +128,17 @@ void report(const char* what, Result r) {
     auto pct = [&](double q) {
         return r.latencies.empty() ? 0.0 : r.latencies[std::min(r.latencies.size() - 1, std::size_t(q * double(r.latencies.size())))];
     };
-    std::printf("  %-40s %5d posts %5.1f s %6.0f posts/s  p50 %6.2f ms  p99 %6.2f ms  server CPU %4.0f us/post  failed %d\n",
+    const double per_post = r.done ? 1e6 / r.done : 0.0;
+    std::printf("  %-40s %5d posts %5.1f s %6.0f posts/s  p50 %6.2f ms  p99 %6.2f ms  server CPU %4.0f us/post"
+                " (user %4.0f)  failed %d\n",
                 what, r.done, r.seconds, double(r.done) / r.seconds, pct(0.50) / 1000, pct(0.99) / 1000,
-                r.done ? r.server_cpu * 1e6 / r.done : 0.0, r.failed);
+                r.server_cpu * per_post, r.server_user * per_post, r.failed);
 }
 
 Result run_clients(pid_t server, const std::string& url, const std::vector<std::string>& bodies, int clients,
                    bool fresh, double limit_seconds) {
     Result total;
-    const double cpu0 = cpu_seconds(server);
+    const CpuTime cpu0 = cpu_seconds(server);
     std::vector<Result> parts(static_cast<std::size_t>(clients));
     const auto t0 = Clock::now();
     const auto deadline = t0 + std::chrono::duration<double>(limit_seconds);
@@ -145,7 +156,9 @@ Result run_clients(pid_t server, const std::string& url, const std::vector<std::
     }
     for (auto& t : threads) t.join();
     total.seconds = std::chrono::duration<double>(Clock::now() - t0).count();
-    total.server_cpu = cpu_seconds(server) - cpu0;
+    const CpuTime cpu1 = cpu_seconds(server);
+    total.server_user = cpu1.user - cpu0.user;
+    total.server_cpu = total.server_user + cpu1.system - cpu0.system;
     for (Result& p : parts) {
         total.done += p.done, total.failed += p.failed;
         total.latencies.insert(total.latencies.end(), p.latencies.begin(), p.latencies.end());
@@ -165,7 +178,7 @@ bool run_backend(const std::string& name, const std::string& db, const Settings&
             store->post(p, packed_line(p), 0, 0);
         }
     }
-    testing::Child server({TSUMIKIYA_RANKD, "--listen", "127.0.0.1:0", "--db", db, "--refuse-seconds", "0",
+    testing::Child server({s.server, "--listen", "127.0.0.1:0", "--db", db, "--refuse-seconds", "0",
                            "--threads", std::to_string(std::max(8, s.clients))});
     const std::string line = server.wait_for("listening on 127.0.0.1:", 20);
     if (line.empty()) {
@@ -201,6 +214,7 @@ int main(int argc, char** argv) {
         else if (a == "--clients") s.clients = std::clamp(std::atoi(v.c_str()), 1, 64);
         else if (a == "--players") s.players = std::max(1, std::atoi(v.c_str()));
         else if (a == "--seconds") s.seconds = std::max(1.0, std::atof(v.c_str()));
+        else if (a == "--server") s.server = v;
         else {
             std::fprintf(stderr, "unknown flag %s\n", a.c_str());
             return 2;

@@ -21,10 +21,16 @@ struct Candidate {
     int64_t rank_time = 0; // microseconds: when the player's scores last changed
 };
 
-// `top[s]`: set s's players best first (score, then earlier rank time, then
-// row); returns at most `limit` players, the poster included, newest rank
-// time first (ties: the higher row first).
-std::vector<Candidate> choose_answer(const std::array<std::vector<Candidate>, kStageSets>& top,
-                                     const Candidate& poster, int limit);
+using SetBests = std::array<std::vector<Candidate>, kStageSets>;
+
+// The players of the sets' lists in turn (the first of every set, then
+// the second, ...), each once, at most `count` of them; `top[s]` is set s's
+// players best first (score, then earlier rank time, then row).
+std::vector<Candidate> in_turn(const SetBests& top, int count);
+
+// The answer of a poster from that order (of at least `limit` players when
+// there are that many): the poster and the first others, at most `limit`
+// players, newest rank time first (ties: the higher row first).
+std::vector<Candidate> answer_from(const std::vector<Candidate>& turn, const Candidate& poster, int limit);
 
 } // namespace tsu::rankd

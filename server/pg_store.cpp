@@ -10,6 +10,7 @@
 
 #include <libpq-fe.h>
 
+#include <charconv>
 #include <condition_variable>
 #include <mutex>
 #include <unordered_map>
@@ -32,7 +33,12 @@ struct Result {
     std::string text(int row, int col) const {
         return std::string(PQgetvalue(r, row, col), std::size_t(PQgetlength(r, row, col)));
     }
-    int64_t integer(int row, int col) const { return std::stoll(PQgetvalue(r, row, col)); }
+    int64_t integer(int row, int col) const {
+        const char* v = PQgetvalue(r, row, col);
+        int64_t n = 0;
+        std::from_chars(v, v + PQgetlength(r, row, col), n);
+        return n;
+    }
 };
 
 class Connection {
@@ -48,8 +54,8 @@ class Connection {
         if (!statements) return;
         prepare("post", post_sql(kD));
         prepare("player", player_sql(kD));
-        prepare("top", top_sql(kD));
-        prepare("lines", "SELECT id, line FROM players WHERE id = ANY($1::bigint[])");
+        prepare("turn", turn_sql(kD));
+        prepare("line", line_sql(kD));
         for (int s = 0; s < kStageSets; ++s) prepare("rank" + std::to_string(s), ranking_sql(kD, s));
     }
     ~Connection() { PQfinish(c_); }
@@ -135,19 +141,26 @@ class PgStore final : public Store {
                 if (known->rows() == 0) throw StoreError("refused post of a missing player");
                 poster = {known->integer(0, 0), known->integer(0, 1)};
             }
-            std::array<std::vector<Candidate>, kStageSets> top;
-            auto best = c.run("top", {num(limit)});
-            for (int i = 0; i < best->rows(); ++i)
-                top[std::size_t(best->integer(i, 0))].push_back({best->integer(i, 1), best->integer(i, 2)});
-            const std::vector<Candidate> chosen = choose_answer(top, poster, out.refused ? limit - 1 : limit);
-            std::string ids = "{";
-            for (const Candidate& ch : chosen) ids += (ids.size() > 1 ? "," : "") + std::to_string(ch.id);
-            ids += "}";
-            auto lines = c.run("lines", {text(ids)});
-            std::unordered_map<int64_t, std::string> by_id;
-            for (int i = 0; i < lines->rows(); ++i) by_id[lines->integer(i, 0)] = lines->text(i, 1);
-            for (const Candidate& ch : chosen)
-                if (auto it = by_id.find(ch.id); it != by_id.end()) out.lines.push_back(std::move(it->second));
+            if (limit <= 0) return out;
+            // The players in turn come with their lines: one query, and no
+            // more rows than the answer can use.
+            auto turn = c.run("turn", {num(limit)});
+            std::vector<Candidate> order;
+            std::unordered_map<int64_t, int> row_of;
+            for (int i = 0; i < turn->rows(); ++i) {
+                order.push_back({turn->integer(i, 0), turn->integer(i, 1)});
+                row_of[order.back().id] = i;
+            }
+            for (const Candidate& ch : answer_from(order, poster, out.refused ? limit - 1 : limit)) {
+                if (ch.id == poster.id && !out.refused) {
+                    out.lines.push_back(line);
+                } else if (const auto it = row_of.find(ch.id); it != row_of.end()) {
+                    out.lines.push_back(turn->text(it->second, 2));
+                } else {
+                    auto own = c.run("line", {num(ch.id)});
+                    if (own->rows() > 0) out.lines.push_back(own->text(0, 0));
+                }
+            }
             return out;
         });
     }

@@ -99,17 +99,26 @@ std::string player_sql(Dialect d) {
            " AND ir_id = " + param(d, 2);
 }
 
-std::string top_sql(Dialect d, bool with_lines) {
-    const std::string extra = with_lines ? ", score, line" : "";
-    std::string q;
+std::string turn_sql(Dialect d) {
+    // A player's turn in set s at place k (from 0) is k * 7 + s; the first
+    // turn counts.
+    std::string turns;
     for (int s = 0; s < kStageSets; ++s) {
-        if (s) q += "\nUNION ALL ";
-        q += "SELECT " + std::to_string(s) + " AS set_no, id, rank_time" + extra + " FROM (SELECT id, rank_time, " +
-             score_column(s) + " AS score" + (with_lines ? ", line" : "") + " FROM players WHERE " + played(s) +
-             " ORDER BY " + score_column(s) + " DESC, rank_time, id LIMIT " + param(d, 1) + ") AS top" +
-             std::to_string(s);
+        if (s) turns += "\n    UNION ALL ";
+        const std::string order = score_column(s) + " DESC, rank_time, id";
+        turns += "SELECT id, (ROW_NUMBER() OVER (ORDER BY " + order + ") - 1) * " + std::to_string(kStageSets) +
+                 " + " + std::to_string(s) + " AS turn FROM (SELECT id, rank_time, " + score_column(s) +
+                 " FROM players WHERE " + played(s) + " ORDER BY " + order + " LIMIT " + param(d, 1) + ") AS top" +
+                 std::to_string(s);
     }
-    return q;
+    return "SELECT p.id, p.rank_time, p.line FROM (\n  SELECT id, MIN(turn) AS turn FROM (\n    " + turns +
+           ") AS turns\n  GROUP BY id ORDER BY MIN(turn) LIMIT " + param(d, 1) +
+           ") AS chosen JOIN players AS p ON p.id = chosen.id ORDER BY chosen.turn";
+}
+
+std::string best_sql(Dialect d, int set) {
+    return "SELECT id, rank_time, " + score_column(set) + ", line FROM players WHERE " + played(set) +
+           " ORDER BY " + score_column(set) + " DESC, rank_time, id LIMIT " + param(d, 1);
 }
 
 int64_t set_score(const tplayer& p, int set) { return set_record(p, set).score; }

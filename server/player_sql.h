@@ -35,9 +35,13 @@ std::vector<SqlValue> post_values(const tplayer& p, const std::string& line);
 // (id, rank_time) of a player by $1 name and $2 ID.
 std::string player_sql(Dialect d);
 
-// (set, id, rank_time) of the best $1 players of every set, in order; with
-// `with_lines` also (score, line).
-std::string top_sql(Dialect d, bool with_lines = false);
+// (id, rank_time, line) of the first $1 players of the sets' best $1 taken
+// in turn (the first of every set, then the second, ...), each once, in
+// that order: in_turn (answer_choice.h) done by the database.
+std::string turn_sql(Dialect d);
+
+// (id, rank_time, score, line) of set s's best $1 players, in order.
+std::string best_sql(Dialect d, int set);
 
 // A player's score in a set, and whether the player stands in that set's
 // ranking (the condition of the SQL above).

@@ -43,9 +43,9 @@ bool has_control(std::string_view s) {
 // reading there: a player whose texts spell it out would empty the table of
 // everyone who gets that player in an answer. The test is the game's own,
 // over the packed line as the server will send it.
-bool reads_as_refusal(const tplayer& p) {
+bool reads_as_refusal(const std::string& packed) {
     static const std::string mark = to_local(kRefusalMark);
-    return utf7_unpack_local(packed_line(p)).find(mark) != std::string::npos;
+    return utf7_unpack_local(packed).find(mark) != std::string::npos;
 }
 
 } // namespace
@@ -58,6 +58,11 @@ std::size_t utf8_chars(std::string_view s) {
 }
 
 std::variant<tplayer, BadPost> decode_post(std::string_view body) {
+    std::string line;
+    return decode_post(body, line);
+}
+
+std::variant<tplayer, BadPost> decode_post(std::string_view body, std::string& stored_line) {
     const auto packed = percent_decode(body);
     if (!packed) return bad("broken percent escape");
     const auto line = utf7_unpack_strict(*packed);
@@ -84,7 +89,9 @@ std::variant<tplayer, BadPost> decode_post(std::string_view body) {
     if (utf8_chars(p.date) > kMaxDate) return bad("date over 16 characters");
     for (const std::string* t : {&p.name, &p.comment, &p.place, &p.date})
         if (has_control(*t)) return bad("control character in a text");
-    if (reads_as_refusal(p)) return bad("a text reads as the refusal notice");
+    std::string repacked = packed_line(p);
+    if (reads_as_refusal(repacked)) return bad("a text reads as the refusal notice");
+    stored_line = std::move(repacked);
     return p;
 }
 

@@ -26,6 +26,10 @@ constexpr std::size_t kMaxDate = 16;
 // stage past the last, a heroine past the third, an ID outside 0..9999,
 // texts over their limits).
 std::variant<tplayer, BadPost> decode_post(std::string_view body);
+// The same; a sound post also leaves in `stored_line` the player's packed
+// line (the one the server stores and answers with, made for the checks
+// anyway).
+std::variant<tplayer, BadPost> decode_post(std::string_view body, std::string& stored_line);
 
 // Characters of a UTF-8 text (its code points).
 std::size_t utf8_chars(std::string_view s);

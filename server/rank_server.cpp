@@ -34,9 +34,10 @@ void log_request(const httplib::Request& req, const httplib::Response& res) {
                  req.path.c_str(), res.status, us);
 }
 
-void send(httplib::Response& res, const Reply& r) {
+void send(httplib::Response& res, Reply&& r) {
     res.status = r.status;
-    res.set_content(r.body, r.content_type.c_str());
+    res.body = std::move(r.body); // an answer is some 60 KB: moved, not copied
+    res.set_header("Content-Type", r.content_type);
 }
 
 } // namespace
@@ -63,13 +64,28 @@ void RankServer::routes() {
     const std::string dir = regex_quote(options_.dir);
     const PostRules rules{options_.refuse_seconds, options_.max_body};
 
-    http_->Post(dir + "/sorabou/sorabou_rank\\.exe", [this, rules](const httplib::Request& req,
-                                                                   httplib::Response& res) {
+    // The body is read here: left to the library, the game's form-encoded
+    // post would also be split into form fields, a good part of the work
+    // of a post, and never used.
+    http_->Post(dir + "/sorabou/sorabou_rank\\.exe", [this, rules](const httplib::Request& req, httplib::Response& res,
+                                                                   const httplib::ContentReader& read) {
+        std::string body;
+        bool parts = false;
+        const bool whole =
+            req.is_multipart_form_data()
+                ? read([&](const httplib::MultipartFormData&) { return parts = true; },
+                       [](const char*, std::size_t) { return true; })
+                : read([&](const char* data, std::size_t n) {
+                      body.append(data, n);
+                      return true;
+                  });
+        if (!whole) return; // the library has set 413 (over the limit) or 400
+        if (parts) return send(res, {400, "bad post: form parts\n"});
         const auto q = req.target.find('?');
         if (q == std::string::npos || req.target.substr(q + 1) != "write")
             return send(res, {400, "bad post: the query must be ?write\n"});
         if (!rate_.allow(req.remote_addr)) return send(res, {429, "too many posts\n"});
-        send(res, handle_post(store_, rules, req.body));
+        send(res, handle_post(store_, rules, body));
     });
 
     http_->Get(dir + "/", [this](const httplib::Request&, httplib::Response& res) {

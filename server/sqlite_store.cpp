@@ -1,23 +1,26 @@
 // SQLite: one connection, posts one at a time under a lock (SQLite writes
 // one transaction at a time anyway, and a lock costs less than its busy
 // waits). Only this process writes the file, so it keeps the best players
-// of every set (with their lines) in memory and reads them again only when
-// a post touches them: most posts then cost one upsert. WAL with synchronous=NORMAL: a committed post is in the log file
-// before the answer goes out, so it survives the server being killed; only
-// a power cut can lose the last posts.
+// of every set (with their lines) in memory and moves each poster to its
+// new place there: a post costs one upsert, and a set's list is read again
+// only when it runs short. WAL with synchronous=NORMAL: a committed post
+// is in the log file before the answer goes out, so it survives the server
+// being killed; only a power cut can lose the last posts. The log is
+// copied back into the file on a thread of its own.
 #include "sqlite_store.h"
 
 #include "answer_choice.h"
 #include "player_sql.h"
+#include "top_cache.h"
+#include "wal_checkpointer.h"
 
 #include <sqlite3.h>
 
 #include <chrono>
 #include <filesystem>
+#include <algorithm>
 #include <map>
 #include <mutex>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace tsu::rankd {
 
@@ -36,6 +39,8 @@ class Statement {
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
+    // Done with the rows: no read left open on the database.
+    void finish() { sqlite3_reset(st_); }
     Statement& reset() {
         sqlite3_reset(st_);
         sqlite3_clear_bindings(st_);
@@ -74,35 +79,6 @@ int64_t now_us() {
         .count();
 }
 
-// The best kAnswerPlayers of every set as the database had them after the
-// last post that changed them.
-struct TopCache {
-    struct Entry {
-        Candidate who;
-        int64_t score = 0;
-    };
-    bool valid = false;
-    std::array<std::vector<Entry>, kStageSets> lists;
-    std::unordered_map<int64_t, std::string> lines;
-
-    // Does a stored post of `p` (row `who`) change any list?
-    bool touched_by(const tplayer& p, const Candidate& who) const {
-        if (lines.count(who.id)) return true;
-        for (int s = 0; s < kStageSets; ++s) {
-            if (!plays_in(p, s)) continue;
-            const auto& list = lists[std::size_t(s)];
-            if (list.size() < std::size_t(kAnswerPlayers)) return true;
-            const Entry& last = list.back();
-            const int64_t score = set_score(p, s);
-            // Order: score down, then ranking time and row up.
-            if (score > last.score || (score == last.score && (who.rank_time < last.who.rank_time ||
-                                                               (who.rank_time == last.who.rank_time && who.id < last.who.id))))
-                return true;
-        }
-        return false;
-    }
-};
-
 class SqliteStore final : public Store {
   public:
     explicit SqliteStore(const std::string& path) {
@@ -135,27 +111,33 @@ class SqliteStore final : public Store {
         }
         if (v == 0) exec("INSERT INTO schema_version (version) VALUES (" + std::to_string(kSchemaVersion) + ")");
         exec("COMMIT");
+        begin_ = std::make_unique<Statement>(db_, "BEGIN IMMEDIATE");
+        commit_ = std::make_unique<Statement>(db_, "COMMIT");
         post_ = std::make_unique<Statement>(db_, post_sql(kD));
         player_ = std::make_unique<Statement>(db_, player_sql(kD));
         player_line_ = std::make_unique<Statement>(db_, line_sql(kD));
-        top_ = std::make_unique<Statement>(db_, top_sql(kD, true));
+        for (int set = 0; set < kStageSets; ++set)
+            best_[std::size_t(set)] = std::make_unique<Statement>(db_, best_sql(kD, set));
+        checkpointer_ = std::make_unique<WalCheckpointer>(db_, path, mutex_);
     }
     ~SqliteStore() override {
-        post_.reset(), player_.reset(), top_.reset(), player_line_.reset(), ranking_.clear();
+        checkpointer_.reset();
+        begin_.reset(), commit_.reset(), post_.reset(), player_.reset(), player_line_.reset(), ranking_.clear();
+        for (auto& st : best_) st.reset();
         sqlite3_close(db_); // checkpoints the log into the file
     }
 
     PostOutcome post(const tplayer& p, const std::string& line, int refuse_seconds,
                      int limit) override {
         std::lock_guard lock(mutex_);
-        exec("BEGIN IMMEDIATE");
+        begin_->reset().step();
         try {
             PostOutcome out = post_locked(p, line, refuse_seconds, limit);
-            exec("COMMIT");
+            commit_->reset().step();
             return out;
         } catch (...) {
             sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-            cache_.valid = false; // it may hold what was rolled back
+            cache_.clear(); // it may hold what was rolled back
             throw;
         }
     }
@@ -187,40 +169,43 @@ class SqliteStore final : public Store {
             poster = {st.integer(0), st.integer(1)};
             while (st.step()) {
             }
-            if (cache_.valid && cache_.touched_by(p, poster)) cache_.valid = false;
+            cache_.stored(p, poster, line);
         } else {
             out.refused = true;
             player_->reset().bind(1, p.name).bind(2, int64_t(p.ir_id));
             if (!player_->step()) throw StoreError("refused post of a missing player");
             poster = {player_->integer(0), player_->integer(1)};
+            player_->finish();
         }
+        limit = std::min(limit, kAnswerPlayers);
         if (limit <= 0) return out;
-        if (!cache_.valid) load_cache();
-        std::array<std::vector<Candidate>, kStageSets> top;
-        for (int s = 0; s < kStageSets; ++s)
-            for (const TopCache::Entry& e : cache_.lists[std::size_t(s)]) top[std::size_t(s)].push_back(e.who);
-        for (const Candidate& c : choose_answer(top, poster, out.refused ? limit - 1 : limit)) {
-            if (c.id != poster.id) {
-                out.lines.push_back(cache_.lines[c.id]);
-            } else if (!out.refused) {
+        for (int set = 0; set < kStageSets; ++set)
+            if (cache_.needs_load(set)) load_best(set);
+        const std::vector<Candidate> chosen = answer_from(cache_.turn(), poster, out.refused ? limit - 1 : limit);
+        out.lines.reserve(chosen.size());
+        for (const Candidate& c : chosen) {
+            if (c.id == poster.id && !out.refused) {
                 out.lines.push_back(line);
+            } else if (const std::string* known = cache_.line(c.id)) {
+                out.lines.push_back(*known);
             } else {
                 player_line_->reset().bind(1, c.id);
                 if (player_line_->step()) out.lines.push_back(player_line_->text(0));
+                player_line_->finish();
             }
         }
         return out;
     }
 
-    void load_cache() {
-        cache_ = TopCache{};
-        top_->reset().bind(1, int64_t(kAnswerPlayers));
-        while (top_->step()) {
-            const Candidate who{top_->integer(1), top_->integer(2)};
-            cache_.lists[std::size_t(top_->integer(0))].push_back({who, top_->integer(3)});
-            cache_.lines.try_emplace(who.id, top_->text(4));
+    void load_best(int set) {
+        Statement& st = best_[std::size_t(set)]->reset().bind(1, int64_t(TopCache::kDepth));
+        std::vector<TopCache::Entry> best;
+        std::vector<std::string> lines;
+        while (st.step()) {
+            best.push_back({{st.integer(0), st.integer(1)}, st.integer(2)});
+            lines.push_back(st.text(3));
         }
-        cache_.valid = true;
+        cache_.load(set, std::move(best), std::move(lines));
     }
 
     void exec(const std::string& sql) {
@@ -234,8 +219,10 @@ class SqliteStore final : public Store {
 
     sqlite3* db_ = nullptr;
     std::mutex mutex_;
-    std::unique_ptr<Statement> post_, player_, top_, player_line_;
+    std::unique_ptr<Statement> begin_, commit_, post_, player_, player_line_;
+    std::array<std::unique_ptr<Statement>, kStageSets> best_;
     TopCache cache_;
+    std::unique_ptr<WalCheckpointer> checkpointer_;
     std::map<int, std::unique_ptr<Statement>> ranking_;
 };
 

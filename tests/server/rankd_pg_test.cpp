@@ -21,7 +21,7 @@ TEST(RankdPostgres, SameBehaviourAsSqliteAndTwoServersShareOneDatabase) {
     ASSERT_TRUE(cluster.ok()) << cluster.error();
     int n = 0;
     for (void (*scenario)(LocalServer&) : {check_answered_table, check_refusal, check_poster_listed_among_many,
-                                          check_bad_posts, check_page_escapes}) {
+                                          check_bad_posts, check_page_escapes, check_answers_follow_tables}) {
         SCOPED_TRACE("scenario " + std::to_string(n));
         const std::string url = cluster.create_database("scenario" + std::to_string(n++));
         ASSERT_FALSE(url.empty()) << cluster.error();

@@ -1,11 +1,16 @@
 // Server scenarios shared by the SQLite and PostgreSQL tests.
 #include "rankd_scenarios.h"
 
+#include "answer_choice.h"
 #include "platform/http_client.h"
 #include "ranking/ranking.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <map>
+#include <random>
 
 namespace tsu::testing {
 
@@ -39,7 +44,33 @@ const tplayer* find(const RankingTable& t, const std::string& name) {
     return nullptr;
 }
 
+// Names of the players a set's ranking shows, best first, as the game
+// orders the answer's lines.
+std::vector<std::string> shown_in(RankingTable& t, int set) {
+    IrOrder order;
+    ir_sort(t, order);
+    std::vector<std::string> names;
+    for (const int32_t e : order[std::size_t(set)])
+        if (e != 0) names.push_back(t[std::size_t(e)].name);
+    return names;
+}
+
 } // namespace
+
+void vary_scores(tplayer& p, std::mt19937& rng) {
+    auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+    p.hi_score = below(40), p.play_count = below(4);
+    for (int s = 1; s < kStageSets; ++s) {
+        const auto k = std::size_t(s);
+        const bool plays = below(3) != 0;
+        p.ex_score[k] = plays ? below(30) : 0, p.ex_play[k] = plays ? below(3) : 0;
+    }
+}
+
+void leave_set(tplayer& p, int set) {
+    if (set == 0) p.hi_score = 0, p.play_count = 0;
+    else p.ex_score[std::size_t(set)] = 0, p.ex_play[std::size_t(set)] = 0;
+}
 
 void check_answered_table(LocalServer& server) {
     const std::string base = server.base_url();
@@ -182,6 +213,66 @@ void check_page_escapes(LocalServer& server) {
     for (const auto& e : json["players"]) seen |= e["name"] == "<script>" && e["comment"] == "<b>&\"'</b>";
     EXPECT_TRUE(seen);
     EXPECT_EQ(http_get(base + "/api/ranking?set=7").status, 400);
+}
+
+void check_answers_follow_tables(LocalServer& server) {
+    rankd::Store* store = &server.store();
+    std::mt19937 rng(11);
+    constexpr int kPlayers = 260;
+    std::vector<tplayer> players;
+    for (int i = 0; i < kPlayers; ++i) {
+        tplayer p = make_player("p" + std::to_string(i), i, 0);
+        vary_scores(p, rng);
+        players.push_back(p);
+        store->post(p, packed_line(p), 0, 0);
+    }
+    std::string leader; // of the official set
+    for (int post = 0; post < 120; ++post) {
+        // First the official set's leaders leave it one after another (a
+        // store keeping the best lists must read that one again), then
+        // anyone posts anything.
+        tplayer* chosen = &players[std::size_t(std::uniform_int_distribution<int>(0, kPlayers - 1)(rng))];
+        if (post < 45)
+            for (tplayer& q : players)
+                if (q.name == leader) chosen = &q;
+        tplayer& p = *chosen;
+        vary_scores(p, rng);
+        if (post < 45) leave_set(p, 0);
+        const rankd::PostOutcome out = store->post(p, packed_line(p), 0, rankd::kAnswerPlayers);
+        RankingTable answer;
+        ASSERT_EQ(ir_parse(answer, out.lines), int(out.lines.size()));
+
+        // The database's own tables, taken in turn, with the poster.
+        std::map<std::string, int64_t> row;
+        rankd::SetBests top;
+        std::array<std::vector<std::string>, kStageSets> tables;
+        for (int s = 0; s < kStageSets; ++s) {
+            for (const tplayer& q : store->ranking(s, kPlayers)) {
+                const auto id = row.try_emplace(q.name, int64_t(row.size()) + 1).first->second;
+                if (tables[std::size_t(s)].size() < std::size_t(rankd::kAnswerPlayers)) top[std::size_t(s)].push_back({id, 0});
+                tables[std::size_t(s)].push_back(q.name);
+            }
+        }
+        const auto poster = row.try_emplace(p.name, int64_t(row.size()) + 1).first->second;
+        leader = tables[0].front();
+        std::vector<std::string> want, got;
+        for (const rankd::Candidate& c : rankd::answer_from(rankd::in_turn(top, rankd::kAnswerPlayers), {poster, 0}, rankd::kAnswerPlayers))
+            for (const auto& [name, id] : row)
+                if (id == c.id) want.push_back(name);
+        for (std::size_t e = 1; e <= out.lines.size(); ++e) got.push_back(answer[e].name);
+        std::sort(want.begin(), want.end()), std::sort(got.begin(), got.end());
+        ASSERT_EQ(got, want) << "post " << post;
+        // Each set's players in the answer stand in the table's order.
+        for (int s = 0; s < kStageSets; ++s) {
+            // (The game also lists, with no gold, players who never played the set.)
+            std::vector<std::string> in_table, shown;
+            for (const std::string& name : tables[std::size_t(s)])
+                if (std::binary_search(got.begin(), got.end(), name)) in_table.push_back(name);
+            for (const std::string& name : shown_in(answer, s))
+                if (std::find(in_table.begin(), in_table.end(), name) != in_table.end()) shown.push_back(name);
+            ASSERT_EQ(shown, in_table) << "post " << post << " set " << s;
+        }
+    }
 }
 
 } // namespace tsu::testing

@@ -28,8 +28,9 @@ rm -f "$work/dat/my.dat" "$work/dat/map103.dat" "$work/dat/editor_recovery.dat"
 
 window() {
     # Under the sanitizers the X11 and GL libraries SDL loads leave
-    # allocations of their own; the game's leaks are checked headless.
-    ASAN_OPTIONS="detect_leaks=0:${ASAN_OPTIONS:-}" \
+    # allocations of their own; the game's leaks are checked headless. The
+    # option goes after the asan preset's own (the later one wins).
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
     SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1400x1000x24" \
         "$exe" --root "$work" --seed 5 --scale 1 "$@" >>"$work/window.log" 2>&1 || {
         cat "$work/window.log" >&2

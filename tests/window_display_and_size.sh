@@ -17,7 +17,7 @@ rm -f "$work/dat/my.dat"
 export SDL_AUDIODRIVER=dummy
 # Under the sanitizers, the X11 and driver libraries SDL loads leave
 # allocations of their own; the game's own code is leak-checked elsewhere.
-export ASAN_OPTIONS="detect_leaks=0:${ASAN_OPTIONS:-}"
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 # ---- no display ---------------------------------------------------------------
 status=0

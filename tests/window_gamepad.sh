@@ -32,7 +32,7 @@ cat >"$work/pad.txt" <<'PAD'
 40 button dpright down
 44 unplug
 PAD
-ASAN_OPTIONS="detect_leaks=0:${ASAN_OPTIONS:-}" SDL_AUDIODRIVER=dummy \
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" SDL_AUDIODRIVER=dummy \
     xvfb-run -a -s "-screen 0 1024x768x24" "$exe" --root "$work" --seed 4 --ticks 50 \
     --virtual-pad "$work/pad.txt" --dump "$work/window.json" >"$work/window.log" 2>&1 || {
     cat "$work/window.log" >&2

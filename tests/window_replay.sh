@@ -43,7 +43,7 @@ xdotool key --window "$win" z
 wait $game
 DRIVE
 chmod +x "$work/drive.sh"
-ASAN_OPTIONS="detect_leaks=0:${ASAN_OPTIONS:-}" SDL_AUDIODRIVER=dummy \
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" SDL_AUDIODRIVER=dummy \
     xvfb-run -a -s "-screen 0 1024x768x24" "$work/drive.sh" \
     "$exe" --root "$work" --seed 11 --ticks 75 --dump "$work/window.json" >"$work/window.log" 2>&1 || {
     cat "$work/window.log" >&2

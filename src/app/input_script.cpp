@@ -142,15 +142,21 @@ bool parse_line(const std::string& raw, int line_no, InputEvent& e, std::string&
         e.type = verb == "text" ? InputEvent::Type::text : InputEvent::Type::click;
         std::string rest;
         std::getline(in, rest);
-        // One blank separates the verb; a typed text keeps its own blanks.
-        const auto start = e.type == InputEvent::Type::text
-                               ? std::size_t(rest.empty() ? 0 : 1)
-                               : rest.find_first_not_of(" \t");
-        e.text = start == std::string::npos ? std::string() : rest.substr(start);
         // No edit field takes control characters and no control has one in
-        // its name; dropped here, a stray CR (a CR LF file's, doubled) cannot
-        // make a recorded line read back as another text.
-        std::erase_if(e.text, [](char ch) { return static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F; });
+        // its name; dropped, a stray CR (a CR LF file's, doubled) cannot make
+        // a recorded line read back as another text.
+        const auto drop_controls = [](std::string& s) {
+            std::erase_if(s, [](char ch) { return static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F; });
+        };
+        if (e.type == InputEvent::Type::text) {
+            // One blank separates the verb; a typed text keeps its own blanks.
+            e.text = rest.empty() ? std::string() : rest.substr(1);
+            drop_controls(e.text);
+        } else {
+            drop_controls(rest);
+            const auto start = rest.find_first_not_of(' ');
+            e.text = start == std::string::npos ? std::string() : rest.substr(start);
+        }
         if (e.type == InputEvent::Type::click && e.text.empty()) {
             why = "click needs a control name";
             return false;

@@ -42,10 +42,11 @@ bool has_control(std::string_view s) {
 // The game looks for the refusal notice in every line of an answer and stops
 // reading there: a player whose texts spell it out would empty the table of
 // everyone who gets that player in an answer. The test is the game's own,
-// over the packed line as the server will send it.
-bool reads_as_refusal(const std::string& packed) {
+// over the line as the game reads it back to its code page: the text the
+// line was packed from, since every such text reads back as itself.
+bool reads_as_refusal(const std::string& local) {
     static const std::string mark = to_local(kRefusalMark);
-    return utf7_unpack_local(packed).find(mark) != std::string::npos;
+    return local.find(mark) != std::string::npos;
 }
 
 } // namespace
@@ -89,9 +90,10 @@ std::variant<tplayer, BadPost> decode_post(std::string_view body, std::string& s
     if (utf8_chars(p.date) > kMaxDate) return bad("date over 16 characters");
     for (const std::string* t : {&p.name, &p.comment, &p.place, &p.date})
         if (has_control(*t)) return bad("control character in a text");
-    std::string repacked = packed_line(p);
-    if (reads_as_refusal(repacked)) return bad("a text reads as the refusal notice");
-    stored_line = std::move(repacked);
+    // The line the server stores: packed_line(p), made in two steps.
+    const std::string local = to_local(wrap_field_text(field_text(p)));
+    if (reads_as_refusal(local)) return bad("a text reads as the refusal notice");
+    stored_line = utf7_pack_local(local);
     return p;
 }
 

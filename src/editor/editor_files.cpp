@@ -9,6 +9,7 @@
 #include "editor/editor_verdict.h"
 #include "game/assets.h"
 #include "game/game.h"
+#include "game/modes.h"
 #include "render/effect_spawn.h"
 #include "ui/panels.h"
 
@@ -109,13 +110,7 @@ void start_test_play(Game& g) {
     g.paused = false;
     g.mode = 1;
     tmy& my = g.my;
-    my.lives = 3;
-    my.all_clear = 0;
-    my.gold = 0;
-    my.muteki_stock = 1;
-    my.bunshin_stock = 1;
-    my.danmaku_stock = 0;
-    my.stages_played = 0;
+    reset_run_stock(my);
     reset_stage(g);
     const int n = editor_stage_number(g);
     my.stage_no = n;

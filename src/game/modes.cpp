@@ -25,11 +25,7 @@ void show_title_picture(Game& g) {
         show_picture(g, g.rnd(2) == 0 ? "0.jpg" : "1.jpg");
 }
 
-void begin_run(Game& g) {
-    play_se(g, "1.wav");
-    g.mode = 1;
-    tmy& my = g.my;
-    my.stage_no = 0;
+void reset_run_stock(tmy& my) {
     my.lives = 3;
     my.all_clear = 0;
     my.gold = 0;
@@ -37,6 +33,14 @@ void begin_run(Game& g) {
     my.bunshin_stock = 1;
     my.danmaku_stock = 0;
     my.stages_played = 0;
+}
+
+void begin_run(Game& g) {
+    play_se(g, "1.wav");
+    g.mode = 1;
+    tmy& my = g.my;
+    my.stage_no = 0;
+    reset_run_stock(my);
     my.stage_cleared.fill(0);
     g.gold_milestone.fill(0);
 }

@@ -5,6 +5,11 @@
 namespace tsu {
 
 struct Game;
+struct tmy;
+
+// The stock a run (or the editor's test play) starts with: three lives, no
+// gold, one C and one A, no barrage, nothing played yet.
+void reset_run_stock(tmy& my);
 
 // What every run starts with, official or on a pack: the start sound, play
 // mode, stage 0, three lives, no gold, one C and one A, no stage cleared.

@@ -3,6 +3,7 @@
 #include "render/image_io.h"
 
 #include "render/pixel_art.h"
+#include "support/game_fixture.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
@@ -23,11 +24,6 @@ std::string temp(const std::string& name) { return ::testing::TempDir() + "/tsu_
 
 void write(const std::string& path, const Bytes& b) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
-}
-
-Bytes read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
 void put16(Bytes& b, std::uint32_t v) {
@@ -79,7 +75,7 @@ Bitmap load_ok(const Bytes& file, const std::string& name) {
 TEST(BmpFiles, Save24BitAndLoadBackExactlyWithRowPadding) {
     const Bitmap pic = from_art({"ogb", "#.k"});
     ASSERT_TRUE(save_bmp(temp("rt.bmp"), pic));
-    const Bytes file = read(temp("rt.bmp"));
+    const Bytes file = testing::read_bytes(temp("rt.bmp"));
     ASSERT_EQ(file.size(), 54u + 2 * 12);
     EXPECT_EQ(file[28], 24);
     EXPECT_EQ(file[54], 0x00); // the first stored row is the bottom one: black
@@ -185,12 +181,12 @@ TEST(JpegFiles, RoundTripKeepsSizeAndColours) {
 TEST(JpegFiles, SameInputGivesTheSameBytes) {
     ASSERT_TRUE(save_jpeg(temp("a.jpg"), blocks()));
     ASSERT_TRUE(save_jpeg(temp("b.jpg"), blocks()));
-    EXPECT_EQ(read(temp("a.jpg")), read(temp("b.jpg")));
+    EXPECT_EQ(testing::read_bytes(temp("a.jpg")), testing::read_bytes(temp("b.jpg")));
 }
 
 TEST(JpegFiles, TruncatedAndCorruptFilesAreRefused) {
     ASSERT_TRUE(save_jpeg(temp("full.jpg"), blocks()));
-    const Bytes full = read(temp("full.jpg"));
+    const Bytes full = testing::read_bytes(temp("full.jpg"));
     std::vector<Bytes> bad{Bytes(full.begin(), full.begin() + std::ptrdiff_t(full.size() / 2)),
                            Bytes(full.begin(), full.begin() + 4), Bytes{0xFF, 0xD8}};
     Bytes flipped = full;
@@ -216,7 +212,7 @@ TEST(JpegFiles, TruncatedAndCorruptFilesAreRefused) {
 
 TEST(JpegFiles, HugeDeclaredSizeIsRefused) {
     ASSERT_TRUE(save_jpeg(temp("size.jpg"), blocks()));
-    Bytes file = read(temp("size.jpg"));
+    Bytes file = testing::read_bytes(temp("size.jpg"));
     // The frame header (FF C0): height and width follow the length and precision.
     for (std::size_t i = 2; i + 8 < file.size(); ++i)
         if (file[i] == 0xFF && file[i + 1] == 0xC0) {

@@ -18,10 +18,10 @@ using nlohmann::json;
 
 const char* kOpen = "1 mouse right down 250 200\n2 mouse right up 250 200\n";
 
-json find_control(const json& dump, const std::string& name) {
-    for (const json& c : dump["controls"])
-        if (c["name"] == name) return c;
-    return json();
+// The control called `name` in a dump, or null.
+json control(const json& dump, const std::string& name) {
+    const json* c = testing::find_control(dump, name);
+    return c ? *c : json();
 }
 
 // Clicks by name, one a tick from tick 3, or the mouse at the controls' middles.
@@ -34,7 +34,7 @@ std::string clicks(const json& layout, const std::vector<std::string>& names, bo
             s << t << " click " << n << "\n";
         } else {
             // The control's place is taken from the panel that shows it.
-            const json c = find_control(layout, n);
+            const json c = control(layout, n);
             const int x = c["x"].get<int>() + c["w"].get<int>() / 2, y = c["y"].get<int>() + c["h"].get<int>() / 2;
             s << t << " mouse left down " << x << " " << y << "\n" << t << " mouse left up " << x << " " << y << "\n";
         }
@@ -137,7 +137,7 @@ TEST_F(WindowRun, PanelsWorkedByMouseAndTypingMatchTheHeadlessRun) {
                                "5 key End down\n5 key End up\n6 text ソラ坊\n";
     const json typed = window(typing, 8, 7, win_png.string());
     const json typed_hl = headless_with_shot(typing, 8, 7, hl_png.string());
-    const json field = find_control(typed, "ir_name");
+    const json field = control(typed, "ir_name");
     EXPECT_EQ(field["text"], "なまソラ坊");
     EXPECT_EQ(field["focus"], true);
     EXPECT_EQ(comparable(typed), comparable(typed_hl));

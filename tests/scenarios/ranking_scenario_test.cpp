@@ -5,6 +5,7 @@
 #include "app/headless.h"
 #include "ranking/ranking.h"
 #include "support/game_fixture.h"
+#include "support/headless_run.h"
 #include "support/test_http_server.h"
 #include "ui/ranking_exchange.h"
 
@@ -64,12 +65,6 @@ std::string answer(const std::vector<std::string>& lines) {
     return body;
 }
 
-const json* find_control(const json& dump, const std::string& name) {
-    for (const json& c : dump["controls"])
-        if (c["name"] == name) return &c;
-    return nullptr;
-}
-
 struct RankingScenario : ::testing::Test {
     RankingScenario() { testing::copy_built_root(root.path()); }
 
@@ -97,7 +92,7 @@ struct RankingScenario : ::testing::Test {
         EXPECT_EQ(d["panels"], json::array({"ir_rank_box"}));
         EXPECT_TRUE(d["ranking"].empty());
         EXPECT_TRUE(d["ranking_lines"].empty());
-        const json* err = find_control(d, "ir_err_l");
+        const json* err = testing::find_control(d, "ir_err_l");
         ASSERT_NE(err, nullptr);
         EXPECT_EQ((*err)["text"], kTimeoutText);
     }

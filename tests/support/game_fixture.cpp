@@ -3,6 +3,8 @@
 #include "render/text_engine.h"
 
 #include <atomic>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <unistd.h>
 
@@ -21,6 +23,11 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
+}
+
+std::vector<std::uint8_t> read_bytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
 void copy_built_root(const std::filesystem::path& to) {

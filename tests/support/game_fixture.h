@@ -4,9 +4,11 @@
 #include "game/game.h"
 #include "support/fake_platform.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tsu::testing {
 
@@ -23,6 +25,9 @@ class TempDir {
   private:
     std::filesystem::path path_;
 };
+
+// The bytes of a file (none when it cannot be read).
+std::vector<std::uint8_t> read_bytes(const std::filesystem::path& file);
 
 // Copies the data root the build generated (cg/, dat/, mp3/) into `to`.
 void copy_built_root(const std::filesystem::path& to);

@@ -30,4 +30,11 @@ nlohmann::json run_headless_dump(const std::filesystem::path& root, const std::f
     return nlohmann::json::parse(f);
 }
 
+const nlohmann::json* find_control(const nlohmann::json& dump, const std::string& name) {
+    if (!dump.contains("controls")) return nullptr;
+    for (const nlohmann::json& c : dump["controls"])
+        if (c["name"] == name) return &c;
+    return nullptr;
+}
+
 } // namespace tsu::testing

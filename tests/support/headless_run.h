@@ -15,4 +15,7 @@ namespace tsu::testing {
 nlohmann::json run_headless_dump(const std::filesystem::path& root, const std::filesystem::path& scratch,
                                  const std::string& script, int ticks, std::uint64_t seed);
 
+// The control called `name` in a dump's "controls", or null when it has none.
+const nlohmann::json* find_control(const nlohmann::json& dump, const std::string& name);
+
 } // namespace tsu::testing

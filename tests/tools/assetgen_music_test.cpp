@@ -5,6 +5,7 @@
 // of sound; and every wave and track loads and starts in SDL_mixer on the
 // dummy audio driver.
 #include "platform/sdl_audio.h"
+#include "support/game_fixture.h"
 #include "tools/generated_root.h"
 
 #include <SDL.h>
@@ -27,11 +28,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes read(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
 
 std::uint32_t be32(const Bytes& b, std::size_t at) {
     return std::uint32_t(b[at]) << 24 | std::uint32_t(b[at + 1]) << 16 | std::uint32_t(b[at + 2]) << 8 | b[at + 3];
@@ -140,7 +136,7 @@ TEST_F(GeneratedMusic, AtLeastSixTracksInBothFormats) {
 
 TEST_F(GeneratedMusic, MidiFilesParseRunAMinuteAndLoopOnABarLine) {
     for (const auto& t : tracks(".mid")) {
-        const MidiFacts m = read_midi(read(t));
+        const MidiFacts m = read_midi(testing::read_bytes(t));
         ASSERT_TRUE(m.ok) << t << ": " << m.error;
         EXPECT_EQ(m.format, 1) << t;
         EXPECT_GE(m.track_ends.size(), 3u) << t << ": a tempo track and parts";

@@ -7,6 +7,7 @@
 // write the same bytes; the look-over sheets are drawn.
 #include "game/assets.h"
 #include "render/image_io.h"
+#include "support/game_fixture.h"
 #include "tools/generated_root.h"
 
 #include <gtest/gtest.h>
@@ -44,11 +45,6 @@ const std::vector<std::string> kSounds = {
 
 // The sprite files of the game's sprite table, each once.
 std::set<std::string> sprite_files() { return std::set<std::string>(kSpriteFiles.begin(), kSpriteFiles.end()); }
-
-Bytes read(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
 
 std::uint32_t u32(const Bytes& b, std::size_t at) {
     return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
@@ -163,7 +159,7 @@ TEST_F(GeneratedAssets, EveryFileTheGameLoadsIsWrittenAndNothingElse) {
 TEST_F(GeneratedAssets, SpritesAre24BitWithTheBottomLeftKeyAndNoHoles) {
     const auto table = size_table();
     for (const auto& f : sprite_files()) {
-        const Bytes file = read(cg(f));
+        const Bytes file = testing::read_bytes(cg(f));
         ASSERT_GT(file.size(), 54u) << f;
         EXPECT_EQ(file[28], 24) << f;
         const Bitmap b = picture(cg(f));
@@ -378,7 +374,7 @@ TEST_F(GeneratedAssets, TheHelpPictureShowsEveryKeyRow) {
 TEST_F(GeneratedAssets, SoundsAre16BitMono22050HzShortNormalisedAndClickFree) {
     std::set<std::string> distinct; // the files as byte strings
     for (const auto& f : kSounds) {
-        const Bytes b = read(dat(f));
+        const Bytes b = testing::read_bytes(dat(f));
         ASSERT_GE(b.size(), 44u) << f;
         EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF") << f;
         EXPECT_EQ(std::string(b.begin() + 8, b.begin() + 16), "WAVEfmt ") << f;
@@ -416,7 +412,7 @@ TEST_F(GeneratedAssets, TwoRunsWriteTheSameBytes) {
     for (const auto& e : fs::recursive_directory_iterator(root_)) {
         if (!e.is_regular_file()) continue;
         const fs::path other = again / fs::relative(e.path(), root_);
-        EXPECT_EQ(read(e.path()), read(other)) << e.path();
+        EXPECT_EQ(testing::read_bytes(e.path()), testing::read_bytes(other)) << e.path();
         ++compared;
     }
     std::size_t tracks = 0;
@@ -430,7 +426,7 @@ TEST_F(GeneratedAssets, TheLookOverSheetsAreDrawn) {
     ASSERT_TRUE(testing_support::run_assetgen(dir / "root", "--only pictures --sheet \"" + (dir / "sheet.png").string() +
                                                                 "\" --chip-sheet \"" + (dir / "chips.png").string() + "\""));
     for (const char* f : {"sheet.png", "chips.png"}) {
-        const Bytes b = read(dir / f);
+        const Bytes b = testing::read_bytes(dir / f);
         ASSERT_GT(b.size(), 24u) << f;
         EXPECT_EQ(std::string(b.begin() + 1, b.begin() + 4), "PNG") << f;
         const auto be32 = [&](std::size_t at) { return b[at] << 24 | b[at + 1] << 16 | b[at + 2] << 8 | b[at + 3]; };

@@ -9,6 +9,8 @@
 #include "ranking/percent.h"
 #include "ranking/utf7.h"
 
+#include <optional>
+
 namespace tsu::rankd {
 
 namespace {
@@ -47,6 +49,19 @@ bool has_control(std::string_view s) {
 bool reads_as_refusal(const std::string& local) {
     static const std::string mark = to_local(kRefusalMark);
     return local.find(mark) != std::string::npos;
+}
+
+// The game takes each marker's last occurrence in a line, so a text that
+// holds one reads back as that field: "{t7}t" in a comment gives the post
+// player 7's ID (and its record), "[n" in a region an empty name that drops
+// the player from every table. The marker a text holds, if any.
+std::optional<std::string> marker_in(std::string_view text) {
+    for (const char* m : {"[n", "]n"})
+        if (text.find(m) != std::string_view::npos) return std::string(m);
+    for (const FieldTag& f : field_tags())
+        for (const std::string& m : {f.opening(), f.closing()})
+            if (text.find(m) != std::string_view::npos) return m;
+    return std::nullopt;
 }
 
 } // namespace
@@ -90,6 +105,8 @@ std::variant<tplayer, BadPost> decode_post(std::string_view body, std::string& s
     if (utf8_chars(p.date) > kMaxDate) return bad("date over 16 characters");
     for (const std::string* t : {&p.name, &p.comment, &p.place, &p.date})
         if (has_control(*t)) return bad("control character in a text");
+    for (const std::string* t : {&p.name, &p.comment, &p.place, &p.date})
+        if (const auto m = marker_in(*t)) return bad("a text holds the field marker " + *m);
     // The line the server stores: packed_line(p), made in two steps.
     const std::string local = to_local(wrap_field_text(field_text(p)));
     if (reads_as_refusal(local)) return bad("a text reads as the refusal notice");

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -17,6 +18,7 @@ class SdlWindowTest : public ::testing::Test {
     void SetUp() override {
         // The dummy driver renders in software into memory: no display,
         // and a window that resizes at once.
+        if (const char* old = std::getenv("SDL_VIDEODRIVER")) old_driver_ = old;
         ::setenv("SDL_VIDEODRIVER", "dummy", 1);
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
             GTEST_SKIP() << "no SDL video driver: " << SDL_GetError();
@@ -24,6 +26,9 @@ class SdlWindowTest : public ::testing::Test {
     }
     void TearDown() override {
         if (video_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        // Later tests of the same process may want a real display.
+        if (old_driver_.empty()) ::unsetenv("SDL_VIDEODRIVER");
+        else ::setenv("SDL_VIDEODRIVER", old_driver_.c_str(), 1);
     }
     // A picture where every pixel differs from its neighbours.
     static Bitmap pattern(int w, int h) {
@@ -33,6 +38,7 @@ class SdlWindowTest : public ::testing::Test {
         return b;
     }
     bool video_ = false;
+    std::string old_driver_; // SDL_VIDEODRIVER before the test
 };
 
 TEST_F(SdlWindowTest, ScaleOneShowsThePictureExactly) {

@@ -26,8 +26,13 @@ using namespace std::chrono_literals;
 pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env_add,
             const posix_spawn_file_actions_t* actions) {
     std::map<std::string, std::string> env;
+    // SDL's settings come only from `env_add`: tests that share a process
+    // (the sanitizer suite runs them in shards) set drivers for their own
+    // SDL, such as the dummy video driver, which would keep a game started
+    // here off the X server it was given.
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string s = *e;
+        if (s.rfind("SDL_", 0) == 0) continue;
         env[s.substr(0, s.find('='))] = s;
     }
     for (const std::string& s : env_add) env[s.substr(0, s.find('='))] = s;

@@ -52,9 +52,10 @@ bool reads_as_refusal(const std::string& local) {
 }
 
 // The game takes each marker's last occurrence in a line, so a text that
-// holds one reads back as that field: "{t7}t" in a comment gives the post
-// player 7's ID (and its record), "[n" in a region an empty name that drops
-// the player from every table. The marker a text holds, if any.
+// holds one reads back as that field: "[nX]n{t7}t" in a comment makes the
+// post that of player X with ID 7 (and replaces X's record), "[n" in a
+// region gives an empty name that drops the player from every table. The
+// marker a text holds, if any.
 std::optional<std::string> marker_in(std::string_view text) {
     for (const char* m : {"[n", "]n"})
         if (text.find(m) != std::string_view::npos) return std::string(m);

@@ -1,22 +1,8 @@
-// A BMP file, whatever its bytes, loads or is refused with a reason; a
-// picture that loads has a size within the loader's limits and as many
-// pixels as that size says.
-#include "fuzz_game.h"
-#include "render/file_bytes.h"
-#include "render/image_io.h"
+// A BMP file, whatever its bytes, loads or is refused with a reason (the
+// checks every picture reader gets, fuzz_picture.h).
+#include "fuzz_picture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    using namespace tsu;
-    static fuzz::FuzzRoot root;
-    root.write("in.bmp", fuzz::as_text(data, size));
-    Bitmap pic;
-    std::string error;
-    if (!load_bmp(root.dat("in.bmp"), pic, &error)) {
-        FUZZ_CHECK(!error.empty() && pic.width() == 0);
-        return 0;
-    }
-    FUZZ_CHECK(pic.width() >= 1 && pic.width() <= kMaxPictureSide && pic.height() >= 1 &&
-               pic.height() <= kMaxPictureSide);
-    FUZZ_CHECK(pic.pixels().size() == std::size_t(pic.width()) * std::size_t(pic.height()));
+    tsu::fuzz::check_picture_reader(data, size, "in.bmp", tsu::load_bmp);
     return 0;
 }

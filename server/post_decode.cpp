@@ -104,10 +104,10 @@ std::variant<tplayer, BadPost> decode_post(std::string_view body, std::string& s
     if (utf8_chars(p.comment) > kMaxComment) return bad("comment over 80 characters");
     if (utf8_chars(p.place) > kMaxPlace) return bad("region over 10 characters");
     if (utf8_chars(p.date) > kMaxDate) return bad("date over 16 characters");
-    for (const std::string* t : {&p.name, &p.comment, &p.place, &p.date})
+    for (const std::string* t : {&p.name, &p.comment, &p.place, &p.date}) {
         if (has_control(*t)) return bad("control character in a text");
-    for (const std::string* t : {&p.name, &p.comment, &p.place, &p.date})
         if (const auto m = marker_in(*t)) return bad("a text holds the field marker " + *m);
+    }
     // The line the server stores: packed_line(p), made in two steps.
     const std::string local = to_local(wrap_field_text(field_text(p)));
     if (reads_as_refusal(local)) return bad("a text reads as the refusal notice");

@@ -2,6 +2,8 @@
 // decompiler).
 #include "data/stage_source.h"
 
+#include "render/utf8.h"
+
 #include <charconv>
 #include <map>
 #include <set>
@@ -35,26 +37,6 @@ std::size_t utf8_length(std::string_view s) {
     static constexpr uint32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
     if (cp < kMin[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
     return n;
-}
-
-std::string utf8_of(uint32_t cp) {
-    std::string s;
-    if (cp < 0x80) {
-        s += char(cp);
-    } else if (cp < 0x800) {
-        s += char(0xC0 | (cp >> 6));
-        s += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        s += char(0xE0 | (cp >> 12));
-        s += char(0x80 | ((cp >> 6) & 0x3F));
-        s += char(0x80 | (cp & 0x3F));
-    } else {
-        s += char(0xF0 | (cp >> 18));
-        s += char(0x80 | ((cp >> 12) & 0x3F));
-        s += char(0x80 | ((cp >> 6) & 0x3F));
-        s += char(0x80 | (cp & 0x3F));
-    }
-    return s;
 }
 
 bool is_space(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -247,7 +229,7 @@ class SymbolPool {
             }
         }
         for (;;) {
-            std::string s = utf8_of(next_cjk_++);
+            std::string s = utf8::encode(next_cjk_++);
             if (!used_.count(s)) return mark(std::move(s));
         }
     }

@@ -1,8 +1,10 @@
-// Decoding UTF-8 text into code points for the text engine. Malformed bytes
+// Decoding UTF-8 text into code points for the text engine, and encoding
+// a code point. Malformed bytes
 // (stray continuation bytes, overlong forms, surrogates, truncated
 // sequences) each decode as U+FFFD so hostile text never derails drawing.
 #pragma once
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tsu::utf8 {
@@ -42,6 +44,27 @@ inline std::size_t offset(std::string_view s, std::size_t chars) {
     std::size_t i = 0;
     for (std::size_t n = 0; n < chars && i < s.size(); ++n) next(s, i);
     return i;
+}
+
+// The UTF-8 bytes of code point `cp` (at most U+10FFFF).
+inline std::string encode(char32_t cp) {
+    std::string s;
+    if (cp < 0x80) {
+        s += char(cp);
+    } else if (cp < 0x800) {
+        s += char(0xC0 | (cp >> 6));
+        s += char(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        s += char(0xE0 | (cp >> 12));
+        s += char(0x80 | ((cp >> 6) & 0x3F));
+        s += char(0x80 | (cp & 0x3F));
+    } else {
+        s += char(0xF0 | (cp >> 18));
+        s += char(0x80 | ((cp >> 12) & 0x3F));
+        s += char(0x80 | ((cp >> 6) & 0x3F));
+        s += char(0x80 | (cp & 0x3F));
+    }
+    return s;
 }
 
 } // namespace tsu::utf8

@@ -3,6 +3,7 @@
 
 #include "data/text_codec.h"
 #include "ranking/local_text.h"
+#include "render/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -46,23 +47,6 @@ TEST(RankingUtf7, EveryShiftJisCharacterRoundTrips) {
     EXPECT_EQ(utf7_unpack(utf7_pack("＊" + all + "＊")), "＊" + all + "＊");
 }
 
-std::string utf8_of(char32_t c) {
-    std::string s;
-    if (c < 0x80) return s += char(c), s;
-    if (c < 0x800) {
-        s += char(0xC0 | (c >> 6));
-    } else if (c < 0x10000) {
-        s += char(0xE0 | (c >> 12));
-        s += char(0x80 | ((c >> 6) & 63));
-    } else {
-        s += char(0xF0 | (c >> 18));
-        s += char(0x80 | ((c >> 12) & 63));
-        s += char(0x80 | ((c >> 6) & 63));
-    }
-    s += char(0x80 | (c & 63));
-    return s;
-}
-
 // Whatever a player types, the code-page text a line is packed from is
 // what the game reads back from it (the server checks a post's texts in
 // that form before packing them).
@@ -71,7 +55,7 @@ TEST(RankingUtf7, EveryLocalTextReadsBackAsItself) {
     std::string all;
     for (char32_t c = 0x20; c < 0x20000; ++c) {
         if (c >= 0xD800 && c < 0xE000) continue;
-        const std::string local = star + to_local(utf8_of(c)) + star;
+        const std::string local = star + to_local(utf8::encode(c)) + star;
         if (c < 0x10000) {
             ASSERT_EQ(utf7_unpack_local(utf7_pack_local(local)), local) << unsigned(c);
         }
